@@ -1,0 +1,9 @@
+// The bilingual modal message box on template 112.
+#pragma once
+#include <windows.h>
+
+#include "shell/messages.h"
+
+// Returns the id the box ended with (1, 2, 6 or 7), or DialogBoxParamA's failure value.
+int ShowMessage(const char* chinese, const char* english, int kind, HWND parent);
+INT_PTR CALLBACK MessageDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,94 @@
+// Payload store: inflating the zlib items embedded as "TEXT" resources and writing them as files.
+#include "install/payload_store_win.h"
+
+#include <windows.h>
+#include <io.h>
+#include <zlib.h>
+
+#include <cstdio>
+
+#include "install/payload_target.h"
+#include "shell/setup_state_win.h"
+
+namespace {
+
+// Removes the temporary file unless the write was committed by moving it over the target.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const char* path) : path_(path) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile()
+    {
+        if (!committed_) DeleteFileA(path_);
+    }
+    void Commit() { committed_ = true; }
+
+private:
+    const char* path_;
+    bool committed_ = false;
+};
+
+bool WriteWhole(const char* path, const unsigned char* bytes, unsigned long length)
+{
+    FILE* file = std::fopen(path, "wb");
+    if (!file) return false;
+    const size_t written = std::fwrite(bytes, 1, length, file);
+    // A failed close can lose buffered bytes, so it counts as a short write.
+    const bool closed = std::fclose(file) == 0;
+    return written == length && closed;
+}
+
+}  // namespace
+
+int InflatePayload(unsigned short item, unsigned char* destination, unsigned long capacity,
+                   unsigned long* inflatedLength)
+{
+    HRSRC found = FindResourceA(Setup.ModuleInstance, MAKEINTRESOURCEA(item), "TEXT");
+    if (!found) return Z_STREAM_ERROR;
+    HGLOBAL loaded = LoadResource(Setup.ModuleInstance, found);
+    const void* stored = loaded ? LockResource(loaded) : nullptr;
+    const DWORD storedSize = SizeofResource(Setup.ModuleInstance, found);
+    if (!stored || storedSize == 0) return Z_STREAM_ERROR;
+
+    uLongf length = capacity;
+    const int result = uncompress(destination, &length, static_cast<const Bytef*>(stored), storedSize);
+    if (result == Z_OK) *inflatedLength = length;
+    return result;
+}
+
+int WritePayloadFile(const char* fileName, const unsigned char* bytes, unsigned long length, int readOnly,
+                     int hidden, const char* explicitPath)
+{
+    char target[PathCapacity];
+    if (!BuildPayloadTarget(target, sizeof target, Setup.InstallFolder, fileName, explicitPath)) return 0;
+
+    if (_access(target, 0) == 0) {
+        const DWORD attributes = GetFileAttributesA(target);
+        if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target, WithoutProtection(attributes));
+    }
+
+    // Write beside the target and move over it only once every byte is on disk, so a failed or
+    // short write never leaves a truncated file where the old one was.
+    char folder[PathCapacity];
+    char temporary[MAX_PATH];
+    if (!PayloadTargetFolder(folder, sizeof folder, target)) return 0;
+    if (GetTempFileNameA(folder, "vls", 0, temporary) == 0) return 0;
+    TemporaryFile cleanup(temporary);
+    if (!WriteWhole(temporary, bytes, length)) return 0;
+    if (!MoveFileExA(temporary, target, MOVEFILE_REPLACE_EXISTING)) return 0;
+    cleanup.Commit();
+
+    if (!readOnly && !hidden) return 1;
+    const DWORD attributes = GetFileAttributesA(target);
+    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target, WithProtection(attributes, readOnly, hidden));
+    return 1;
+}
+
+int ExtractPayload(unsigned short item, const char* fileName, unsigned char* buffer, unsigned long capacity,
+                   int readOnly, int hidden, const char* explicitPath)
+{
+    unsigned long length = 0;
+    if (InflatePayload(item, buffer, capacity, &length) != Z_OK) return 0;
+    return WritePayloadFile(fileName, buffer, length, readOnly, hidden, explicitPath);
+}

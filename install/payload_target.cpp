@@ -1,0 +1,45 @@
+// Where a payload file goes, and the attribute words before and after it is written.
+#include "install/payload_target.h"
+
+#include <cstdio>
+#include <cstring>
+
+bool BuildPayloadTarget(char* out, std::size_t capacity, const char* folder, const char* fileName,
+                        const char* explicitPath)
+{
+    const int written = explicitPath ? std::snprintf(out, capacity, "%s", explicitPath)
+                                     : std::snprintf(out, capacity, "%s\\%s", folder, fileName);
+    if (written < 0 || static_cast<std::size_t>(written) >= capacity) {
+        if (capacity > 0) out[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+bool PayloadTargetFolder(char* out, std::size_t capacity, const char* target)
+{
+    const char* lastSeparator = nullptr;
+    for (const char* p = target; *p; ++p) {
+        if (*p == '\\' || *p == '/') lastSeparator = p;
+    }
+    std::size_t length = lastSeparator ? static_cast<std::size_t>(lastSeparator - target) : 1;
+    // A root ("\x" or "C:\x") keeps its separator: "C:" alone would mean drive C's current folder.
+    if (lastSeparator && (length == 0 || target[length - 1] == ':')) ++length;
+    const char* source = lastSeparator ? target : ".";
+    if (length + 1 > capacity) return false;
+    std::memcpy(out, source, length);
+    out[length] = '\0';
+    return true;
+}
+
+unsigned long WithoutProtection(unsigned long attributes)
+{
+    return attributes & ~(AttributeReadOnly | AttributeHidden);
+}
+
+unsigned long WithProtection(unsigned long attributes, int readOnly, int hidden)
+{
+    if (readOnly) attributes |= AttributeReadOnly;
+    if (hidden) attributes |= AttributeHidden;
+    return attributes;
+}

@@ -1,0 +1,89 @@
+// Screen capture of the e2e driver: BitBlt from the screen into a DIB section, written as an RGB PNG.
+#include "driver_screen.h"
+
+#include <zlib.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+void PutBigEndian(std::string& out, uLong value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
+}
+
+void PutChunk(std::string& out, const char* type, const std::string& data) {
+    PutBigEndian(out, static_cast<uLong>(data.size()));
+    std::string body = std::string(type, 4) + data;
+    out += body;
+    PutBigEndian(out, crc32(0, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size())));
+}
+
+// A top-down 32-bit BGRX image becomes filter-0 RGB rows, one zlib stream.
+bool EncodePng(const unsigned char* bgrx, int width, int height, std::string* png) {
+    std::string raw;
+    raw.reserve(static_cast<size_t>(height) * (width * 3 + 1));
+    for (int y = 0; y < height; ++y) {
+        raw.push_back('\0');
+        const unsigned char* row = bgrx + static_cast<size_t>(y) * width * 4;
+        for (int x = 0; x < width; ++x) {
+            raw.push_back(static_cast<char>(row[x * 4 + 2]));
+            raw.push_back(static_cast<char>(row[x * 4 + 1]));
+            raw.push_back(static_cast<char>(row[x * 4]));
+        }
+    }
+    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+    std::string packed(packedSize, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(&packed[0]), &packedSize, reinterpret_cast<const Bytef*>(raw.data()),
+                  static_cast<uLong>(raw.size()), 6) != Z_OK)
+        return false;
+    packed.resize(packedSize);
+
+    std::string header;
+    PutBigEndian(header, static_cast<uLong>(width));
+    PutBigEndian(header, static_cast<uLong>(height));
+    header += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, no filter choice, no interlace
+    *png = "\x89PNG\r\n\x1a\n";
+    PutChunk(*png, "IHDR", header);
+    PutChunk(*png, "IDAT", packed);
+    PutChunk(*png, "IEND", std::string());
+    return true;
+}
+
+}  // namespace
+
+bool SaveScreenPng(const wchar_t* path, RECT area) {
+    RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!IntersectRect(&area, &area, &screen)) return false;
+    int width = area.right - area.left, height = area.bottom - area.top;
+
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screenDc = GetDC(nullptr);
+    HDC memoryDc = CreateCompatibleDC(screenDc);
+    HBITMAP bitmap = CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool copied = false;
+    if (memoryDc && bitmap) {
+        HGDIOBJ previous = SelectObject(memoryDc, bitmap);
+        copied = BitBlt(memoryDc, 0, 0, width, height, screenDc, area.left, area.top, SRCCOPY) != FALSE;
+        SelectObject(memoryDc, previous);
+    }
+    std::string png;
+    bool encoded = copied && EncodePng(static_cast<const unsigned char*>(bits), width, height, &png);
+    if (bitmap) DeleteObject(bitmap);
+    if (memoryDc) DeleteDC(memoryDc);
+    ReleaseDC(nullptr, screenDc);
+    if (!encoded) return false;
+
+    FILE* file = _wfopen(path, L"wb");
+    if (!file) return false;
+    bool written = fwrite(png.data(), 1, png.size(), file) == png.size();
+    return fclose(file) == 0 && written;
+}

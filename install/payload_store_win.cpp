@@ -8,26 +8,10 @@
 #include <cstdio>
 
 #include "install/payload_target.h"
+#include "install/temporary_file_win.h"
 #include "shell/setup_state_win.h"
 
 namespace {
-
-// Removes the temporary file unless the write was committed by moving it over the target.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const char* path) : path_(path) {}
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile()
-    {
-        if (!committed_) DeleteFileA(path_);
-    }
-    void Commit() { committed_ = true; }
-
-private:
-    const char* path_;
-    bool committed_ = false;
-};
 
 bool WriteWhole(const char* path, const unsigned char* bytes, unsigned long length)
 {
@@ -71,13 +55,11 @@ int WritePayloadFile(const char* fileName, const unsigned char* bytes, unsigned 
     // Write beside the target and move over it only once every byte is on disk, so a failed or
     // short write never leaves a truncated file where the old one was.
     char folder[PathCapacity];
-    char temporary[MAX_PATH];
     if (!PayloadTargetFolder(folder, sizeof folder, target)) return 0;
-    if (GetTempFileNameA(folder, "vls", 0, temporary) == 0) return 0;
-    TemporaryFile cleanup(temporary);
-    if (!WriteWhole(temporary, bytes, length)) return 0;
-    if (!MoveFileExA(temporary, target, MOVEFILE_REPLACE_EXISTING)) return 0;
-    cleanup.Commit();
+    TemporaryFileBeside temporary(folder);
+    if (!temporary.Created()) return 0;
+    if (!WriteWhole(temporary.Path(), bytes, length)) return 0;
+    if (!temporary.MoveOver(target)) return 0;
 
     if (!readOnly && !hidden) return 1;
     const DWORD attributes = GetFileAttributesA(target);

@@ -33,7 +33,7 @@
 #define IDC_LANGUAGE              1018
 #define IDC_LICENCE_CN            1019
 #define IDC_BANNER_BLANK          1020
-#define IDC_WAIT                  1021
+#define IDC_WAIT_SLOT             1021  /* IDC_WAIT is the platform's wait cursor */
 #define IDC_PROGRESS              1026
 #define IDC_BANNER_ICON           102
 #define IDC_DIVIDER               108

@@ -1,0 +1,19 @@
+// The folder chooser's path rules: the picked folder and the install path made from it.
+#include "shell/folder_choice.h"
+
+#include <cstdio>
+#include <cstring>
+
+void StripTrailingBackslash(char* folder)
+{
+    const std::size_t length = std::strlen(folder);
+    if (length > 0 && folder[length - 1] == '\\') folder[length - 1] = '\0';
+}
+
+bool JoinInstallPath(char* out, std::size_t capacity, const char* folder, const char* leaf)
+{
+    const std::size_t needed = std::strlen(folder) + 1 + std::strlen(leaf) + 1;
+    if (needed > capacity) return false;
+    std::snprintf(out, capacity, "%s\\%s", folder, leaf);
+    return true;
+}

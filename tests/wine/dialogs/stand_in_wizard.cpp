@@ -1,0 +1,80 @@
+// A modeless stand-in for the wizard, and scratch folders for the tests that touch the disk.
+#include "stand_in_wizard.h"
+
+#include "dialog_driver.h"
+#include "dialogs_fixture_ids.h"
+#include "resources/resource_ids.h"
+#include "shell/setup_state_win.h"
+
+namespace {
+
+INT_PTR CALLBACK StandInProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+void RemoveTree(const std::string& path)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                DeleteFileA(child.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+StandInWizard::StandInWizard()
+    : window_(CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TEST_WIZARD), nullptr, StandInProc, 0))
+{
+    ::Setup.ModuleInstance = GetModuleHandleA(nullptr);
+    ::Setup.WizardWindow = window_;
+    HWND list = GetDlgItem(window_, IDC_LANGUAGE);
+    for (const char* name : {"English", "Chinese(Simplified)", "Chinese(Traditional)"}) {
+        const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+        SendMessageA(list, CB_SETITEMDATA, index, index);
+    }
+    SendMessageA(list, CB_SETCURSEL, 0, 0);
+}
+
+StandInWizard::~StandInWizard()
+{
+    DestroyWindow(window_);
+    ::Setup.WizardWindow = nullptr;
+}
+
+std::string StandInWizard::InstallDir() const { return ItemText(window_, IDC_INSTALL_DIR); }
+
+void StandInWizard::SetInstallDir(const std::string& text) const
+{
+    SetDlgItemTextA(window_, IDC_INSTALL_DIR, text.c_str());
+}
+
+std::string CurrentDirectory()
+{
+    char path[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof path, path);
+    return path;
+}
+
+ScratchFolder::ScratchFolder(const std::string& tag) : previousDirectory_(CurrentDirectory())
+{
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    path_ = std::string(temp) + "vocalith-dialogs-" + std::to_string(GetCurrentProcessId()) + "-" + tag;
+    RemoveTree(path_);
+    CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    SetCurrentDirectoryA(previousDirectory_.c_str());
+    RemoveTree(path_);
+}

@@ -39,7 +39,7 @@ constexpr CaptionEntry Captions[] = {
     {IDC_MSG_TEXT, CaptionSource::WindowText, nullptr, Centred, false},
     {IDC_LANGUAGE_LABEL, Fixed, "User Interface Language 用户界面语言", Centred, false},
     {IDC_BANNER_BLANK, CaptionSource::Nothing, nullptr, Left, false},
-    {IDC_WAIT, Fixed, "", Left, false},
+    {IDC_WAIT_SLOT, Fixed, "", Left, false},
 };
 
 constexpr CaptionEntry OtherControl = {0, CaptionSource::WindowText, nullptr, Centred, true};

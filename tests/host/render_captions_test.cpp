@@ -35,7 +35,7 @@ const CaptionCase CaptionCases[] = {
     {IDC_BANNER_SETUP, "安装程序", Centred, false},
     {IDC_MSG_TEXT, nullptr, Centred, false},
     {IDC_LANGUAGE_LABEL, "User Interface Language 用户界面语言", Centred, false},
-    {IDC_WAIT, "", Left, false},
+    {IDC_WAIT_SLOT, "", Left, false},
     {0, nullptr, Centred, true},
     {4, nullptr, Centred, true},
     {IDC_LICENCE_CN, nullptr, Centred, true},

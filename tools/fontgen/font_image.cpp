@@ -44,7 +44,9 @@ std::vector<std::uint8_t> BuildFontImage(const GlyphMap& glyphs) {
       const unsigned code = lead << 8 | trail;
       const int cell = FontCellForCode(code);
       if (cell < 0) continue;
-      const auto glyph = glyphs.find(Gb2312ToCodePoint(code));
+      // Unassigned codes map to 0, which must not pick up Unifont's glyph for U+0000.
+      const std::uint32_t codePoint = Gb2312ToCodePoint(code);
+      const auto glyph = codePoint == 0 ? glyphs.end() : glyphs.find(codePoint);
       if (glyph == glyphs.end()) continue;
       for (int j = 0; j < 16; ++j) {
         const std::uint16_t ink = glyph->second[static_cast<std::size_t>(j)];

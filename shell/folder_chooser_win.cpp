@@ -5,6 +5,7 @@
 #include <dlgs.h>
 #include <direct.h>
 
+#include <cstddef>
 #include <cstring>
 
 #include "render/owner_draw_win.h"
@@ -13,12 +14,14 @@
 #include "shell/message_box_win.h"
 #include "shell/setup_state_win.h"
 
-#if !defined(_WIN64)
-// The record as the dialog knew it before the members added for Windows 2000.
-static_assert(OPENFILENAME_SIZE_VERSION_400A == 76, "old-style OPENFILENAMEA is 76 bytes");
-#endif
-
 namespace {
+
+// OPENFILENAME_SIZE_VERSION_400A as a constant expression (the macro casts a null pointer): the
+// record as the dialog knew it before the members added for Windows 2000.
+constexpr DWORD OldStyleRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+#if !defined(_WIN64)
+static_assert(OldStyleRecordSize == 76, "the shipped 32-bit build passes the 76-byte record");
+#endif
 
 // Set by the hook when OK took the shown folder; the common dialog can end with OK on its own
 // (after the hook declined because the current directory could not be read).
@@ -82,7 +85,7 @@ void FolderChooser(HWND wizard)
 {
     char file[PathCapacity] = "";
     OPENFILENAMEA record{};
-    record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    record.lStructSize = OldStyleRecordSize;
     record.hwndOwner = wizard;
     record.hInstance = nullptr;  // the template is looked up in the program's own executable
     record.lpstrFile = file;

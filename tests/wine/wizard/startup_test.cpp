@@ -117,7 +117,22 @@ TEST(StartUp, DllSearchLeavesTheProgramFolderButCOMWorks)
     IShellLinkA* link = nullptr;
     EXPECT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                            reinterpret_cast<void**>(&link))));
-    if (link) link->Release();
+    if (link) {
+        // ...and saved, which loads more of the shell on demand.
+        EXPECT_TRUE(SUCCEEDED(link->SetPath(path)));
+        IPersistFile* file = nullptr;
+        ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))));
+        char temp[MAX_PATH];
+        ASSERT_NE(0u, GetTempPathA(sizeof temp, temp));
+        wchar_t linkPath[MAX_PATH];
+        ASSERT_GT(MultiByteToWideChar(CP_ACP, 0, temp, -1, linkPath, MAX_PATH), 0);
+        lstrcatW(linkPath, L"shella_probe.lnk");
+        EXPECT_TRUE(SUCCEEDED(file->Save(linkPath, TRUE)));
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(linkPath));
+        DeleteFileW(linkPath);
+        file->Release();
+        link->Release();
+    }
     CoUninitialize();
 }
 

@@ -42,6 +42,10 @@ int main(int argc, char** argv) {
   if (!CompressPayload(data, stream)) return Fail("zlib could not compress " + input);
   std::ofstream out(argv[3], std::ios::binary);
   out.write(reinterpret_cast<const char*>(stream.data()), static_cast<std::streamsize>(stream.size()));
-  if (!out.flush()) return Fail(std::string("cannot write ") + argv[3]);
+  if (!out.flush()) {
+    out.close();
+    std::remove(argv[3]);  // a partial stream must not pass for an up-to-date item
+    return Fail(std::string("cannot write ") + argv[3]);
+  }
   return 0;
 }

@@ -49,6 +49,9 @@ UINT_PTR OnInitDialog(HWND dialog)
     HWND cancel = GetDlgItem(dialog, IDCANCEL);
     const LONG_PTR style = GetWindowLongPtrA(cancel, GWL_STYLE);
     SetWindowLongPtrA(cancel, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+    // The template carries no WS_VISIBLE and Wine's old-style dialog never shows it on its own;
+    // where the platform shows it anyway this changes nothing.
+    ShowWindow(dialog, SW_SHOW);
     SetFocus(GetDlgItem(dialog, lst2));
     return TRUE;
 }

@@ -15,6 +15,7 @@
 namespace {
 
 struct ChooserSeen {
+    bool Visible = false;
     bool FocusInFolderList = false;
     LONG_PTR CancelType = -1;
     std::string Caption;
@@ -31,6 +32,7 @@ ChooserSeen RunChooser(const StandInWizard& wizard, const std::function<void(HWN
             PostCommand(chooser, IDOK);
             return;
         }
+        seen.Visible = IsWindowVisible(chooser) != FALSE;
         seen.FocusInFolderList = GetFocus() == GetDlgItem(chooser, lst2);
         seen.CancelType = GetWindowLongPtrA(GetDlgItem(chooser, IDCANCEL), GWL_STYLE) & BS_TYPEMASK;
         seen.Caption = WindowText(chooser);
@@ -52,6 +54,7 @@ TEST(FolderChooser, OkWritesTheShownFolderWithTheLeafName)
     ASSERT_TRUE(SetCurrentDirectoryA(scratch.Path().c_str()));
 
     const ChooserSeen seen = RunChooser(wizard, [](HWND chooser) { PostCommand(chooser, IDOK); });
+    EXPECT_TRUE(seen.Visible);
     EXPECT_TRUE(seen.OwnTemplate);
     EXPECT_TRUE(seen.FocusInFolderList);
     EXPECT_EQ(BS_OWNERDRAW, seen.CancelType);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -204,6 +205,32 @@ TEST(WizardPages, ALicenceThatDoesNotInflateStopsTheDisplay)
     EXPECT_EQ(1, ::Setup.LicenceLoaded);
     ExpectPage(wizard, 2, true, __LINE__);
     EXPECT_EQ(4, SendMessageA(wizard.Item(IDC_LICENCE_CN), LB_GETCOUNT, 0, 0));
+}
+
+TEST(WizardPages, ALoadStoppedAfterTheChineseLinesDoesNotRepeatThem)
+{
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    ASSERT_GT(length, 0u);
+    char* slash = strrchr(path, '\\');
+    ASSERT_NE(nullptr, slash);
+    lstrcpynA(slash + 1, "shella_probe.dll", static_cast<int>(sizeof path - (slash + 1 - path)));
+    HMODULE chineseOnly = LoadLibraryA(path);
+    ASSERT_NE(nullptr, chineseOnly);
+
+    WizardWindow wizard;
+    wizard.Command(IDC_NEXT);
+    ::Setup.ModuleInstance = chineseOnly;
+    wizard.Command(IDC_NEXT);
+    EXPECT_EQ(0, ::Setup.LicenceLoaded);
+    EXPECT_EQ(4, SendMessageA(wizard.Item(IDC_LICENCE_CN), LB_GETCOUNT, 0, 0));
+
+    ::Setup.ModuleInstance = GetModuleHandleA(nullptr);
+    wizard.Command(IDC_ENGLISH);
+    EXPECT_EQ(1, ::Setup.LicenceLoaded);
+    EXPECT_EQ((std::vector<std::string>{"first line", "", "third a\nb", "last without CR"}),
+              ListLines(wizard.Item(IDC_LICENCE_CN)));
+    FreeLibrary(chineseOnly);
 }
 
 }  // namespace

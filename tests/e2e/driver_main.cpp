@@ -35,6 +35,16 @@ int Usage() {
     return 2;
 }
 
+// Without a window manager under Xvfb nobody draws the caption; have Wine draw it, so screens show it.
+void DrawCaptionsInWine() {
+    HKEY key;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExW(key, L"Decorated", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"N"), 2 * sizeof(wchar_t));
+    RegCloseKey(key);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,6 +67,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     CleanState();
+    DrawCaptionsInWine();
     printf("scenario %s\n", scenario->Name);
     fflush(stdout);
     bool passed = scenario->Run() && FailureCount() == 0;

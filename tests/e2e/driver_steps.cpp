@@ -125,6 +125,35 @@ HWND SetupRun::FindWindowCaptioned(const wchar_t* caption) const {
     return search.Found;
 }
 
+namespace {
+struct WindowList {
+    DWORD ProcessId;
+    std::string Text;
+};
+BOOL CALLBACK DescribeWindow(HWND window, LPARAM lParam) {
+    auto* list = reinterpret_cast<WindowList*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != list->ProcessId) return TRUE;
+    wchar_t caption[256] = L"";
+    GetWindowTextW(window, caption, 256);
+    list->Text += std::string(" \"") + Utf8(caption) + (IsWindowVisible(window) ? "\"" : "\" (hidden)");
+    return TRUE;
+}
+}  // namespace
+
+std::string SetupRun::DescribeWindows() const {
+    WindowList list = {processId_, ""};
+    EnumWindows(DescribeWindow, reinterpret_cast<LPARAM>(&list));
+    return list.Text.empty() ? " none" : list.Text;
+}
+
+bool SetupRun::WaitWindow(const wchar_t* caption, HWND* window, DWORD timeoutMs) const {
+    if (WaitFor(timeoutMs, [&] { return (*window = FindWindowCaptioned(caption)) != nullptr; })) return true;
+    return Fail("expected a window \"%s\" within %lu ms; the setup's windows:%s%s", Utf8(caption).c_str(), timeoutMs,
+                DescribeWindows().c_str(), HasExited() ? " (the setup has ended)" : "");
+}
+
 bool SetupRun::WaitWizard() {
     bool found = WaitFor(LongWait, [&] {
         wizard_ = FindWindowCaptioned(L"Vocalith Installer");
@@ -173,6 +202,9 @@ BOOL CALLBACK AddWindowArea(HWND window, LPARAM lParam) {
 }  // namespace
 
 void SetupRun::Screen(const char* name) {
+    // Let the setup paint what it has to before the screen is read.
+    WaitForInputIdle(process_, ShortWait);
+    Sleep(300);
     AreaSearch search = {processId_, {}, false};
     EnumWindows(AddWindowArea, reinterpret_cast<LPARAM>(&search));
     if (!search.Any) {
@@ -284,9 +316,14 @@ bool ExpectFocus(HWND dialog, int id) {
                 seen ? "a window" : "no window", seen ? GetDlgCtrlID(seen) : 0);
 }
 
-bool WaitVisible(HWND dialog, int id, bool visible, DWORD timeoutMs) {
+bool WaitVisible(HWND dialog, int id, bool visible, DWORD timeoutMs, bool settle) {
     HWND control = GetDlgItem(dialog, id);
-    if (WaitFor(timeoutMs, [&] { return (IsWindowVisible(control) != FALSE) == visible; })) return true;
+    if (WaitFor(timeoutMs, [&] { return (IsWindowVisible(control) != FALSE) == visible; })) {
+        // A message sent now is handled only once the setup is back in its loop.
+        LRESULT ignored;
+        if (settle) Send(dialog, WM_NULL, 0, 0, &ignored);
+        return true;
+    }
     return Fail("control %d: expected it to become %s within %lu ms", id, visible ? "visible" : "hidden", timeoutMs);
 }
 
@@ -338,8 +375,7 @@ bool SelectCombo(HWND dialog, int id, int index) {
 
 bool WaitMessageBox(const SetupRun& run, MessageBoxSeen* box, DWORD timeoutMs) {
     *box = MessageBoxSeen();
-    if (!WaitFor(timeoutMs, [&] { return (box->Window = run.FindWindowCaptioned(L"Tabrel Install Message")) != nullptr; }))
-        return Fail("expected a \"Tabrel Install Message\" box within %lu ms, seen none", timeoutMs);
+    if (!run.WaitWindow(L"Tabrel Install Message", &box->Window, timeoutMs)) return false;
     // The box fills its lines while it initialises; wait until it answers messages.
     LRESULT ignored;
     if (!WaitFor(ShortWait, [&] { return Send(box->Window, WM_NULL, 0, 0, &ignored); }))

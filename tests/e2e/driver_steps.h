@@ -53,6 +53,9 @@ public:
     bool WaitExit(DWORD expectedCode, DWORD timeoutMs = LongWait);
     bool HasExited() const;
     HWND FindWindowCaptioned(const wchar_t* caption) const;
+    // Waits for a visible top-level window of the setup with this caption; on failure names those seen.
+    bool WaitWindow(const wchar_t* caption, HWND* window, DWORD timeoutMs = LongWait) const;
+    std::string DescribeWindows() const;
     HWND Wizard() const { return wizard_; }
     HWND Item(int id) const { return GetDlgItem(wizard_, id); }
     DWORD ProcessId() const { return processId_; }
@@ -86,7 +89,8 @@ bool ExpectEnabled(HWND dialog, int id, bool enabled);
 bool ExpectChecked(HWND dialog, int id, bool checked);
 bool ExpectText(HWND dialog, int id, const std::wstring& text);
 bool ExpectFocus(HWND dialog, int id);
-bool WaitVisible(HWND dialog, int id, bool visible, DWORD timeoutMs = ShortWait);
+// Waits for the control to show or hide, then (when settle) for the handler that did it to return.
+bool WaitVisible(HWND dialog, int id, bool visible, DWORD timeoutMs = ShortWait, bool settle = true);
 
 // Input: commands and clicks as the dialog manager would send them, keys posted to a window.
 bool Command(HWND dialog, int id);

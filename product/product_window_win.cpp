@@ -6,6 +6,7 @@ namespace {
 constexpr char ClassName[] = "VocalithProductWindow";
 constexpr int TextId = 100;
 constexpr int Margin = 16;
+constexpr int ProductIconId = 1;  // product.rc
 
 LRESULT OnCreate(HWND window, const CREATESTRUCTA* create) {
   RECT client;
@@ -34,7 +35,7 @@ int RunProductWindow(HINSTANCE instance, const char* title, const char* text) {
   windowClass.lpfnWndProc = ProductWndProc;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ProductIconId));
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = ClassName;
   if (!RegisterClassA(&windowClass)) return 1;

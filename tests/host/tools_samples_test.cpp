@@ -110,4 +110,14 @@ TEST(PayloadPictures, PngChunksCarryValidCrcsAndThePixels) {
   EXPECT_EQ(std::string("\0\x0A\x14\x1E\x0A\x14\x1E\x0A\x14\x1E" "\0\x0A\x14\x1E\xC8\x64\x32\x0A\x14\x1E", 20), raw);
 }
 
+TEST(PayloadPictures, IconHoldsOneOpaque32BitImage) {
+  Canvas canvas(32, 32, {0, 128, 128});
+  canvas.FillRect(0, 31, 1, 1, {1, 2, 3});  // bottom-left: the first pixel stored
+  const std::string ico = EncodeIco(canvas);
+  ASSERT_EQ(22u + 40u + 32u * 32u * 4u + 4u * 32u, ico.size());
+  EXPECT_EQ(std::string("\0\0\1\0\1\0\x20\x20\0\0\1\0\x20\0", 14), ico.substr(0, 14));
+  EXPECT_EQ(std::string("\x28\0\0\0\x20\0\0\0\x40\0\0\0\1\0\x20\0", 16), ico.substr(22, 16));
+  EXPECT_EQ(std::string("\3\2\1\xFF\x80\x80\0\xFF", 8), ico.substr(62, 8));
+}
+
 }  // namespace

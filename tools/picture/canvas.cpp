@@ -111,7 +111,51 @@ void AppendChunk(std::string& out, const char* type, const std::string& data) {
                            crc32(0, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size()))));
 }
 
+void AppendLittle(std::string& out, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
 }  // namespace
+
+std::string EncodeIco(const Canvas& canvas) {
+  const auto width = static_cast<std::uint32_t>(canvas.Width());
+  const auto height = static_cast<std::uint32_t>(canvas.Height());
+  const std::uint32_t maskRowBytes = (width + 31) / 32 * 4;
+  const std::uint32_t imageBytes = 40 + width * height * 4 + maskRowBytes * height;
+
+  std::string ico;
+  AppendLittle(ico, 0, 2);  // reserved
+  AppendLittle(ico, 1, 2);  // icon
+  AppendLittle(ico, 1, 2);  // one image
+  AppendLittle(ico, width & 0xFF, 1);  // 256 is stored as 0
+  AppendLittle(ico, height & 0xFF, 1);
+  AppendLittle(ico, 0, 2);  // no palette, reserved
+  AppendLittle(ico, 1, 2);  // planes
+  AppendLittle(ico, 32, 2);
+  AppendLittle(ico, imageBytes, 4);
+  AppendLittle(ico, 22, 4);  // image follows the directory
+
+  // BITMAPINFOHEADER of the XOR image and its AND mask stacked: twice the height.
+  AppendLittle(ico, 40, 4);
+  AppendLittle(ico, width, 4);
+  AppendLittle(ico, 2 * height, 4);
+  AppendLittle(ico, 1, 2);
+  AppendLittle(ico, 32, 2);
+  AppendLittle(ico, 0, 4);
+  AppendLittle(ico, imageBytes - 40, 4);
+  ico.append(16, '\0');
+  for (int y = canvas.Height() - 1; y >= 0; --y) {
+    for (int x = 0; x < canvas.Width(); ++x) {
+      const Rgb p = canvas.At(x, y);
+      ico += static_cast<char>(p.b);
+      ico += static_cast<char>(p.g);
+      ico += static_cast<char>(p.r);
+      ico += static_cast<char>(0xFF);
+    }
+  }
+  ico.append(static_cast<std::size_t>(maskRowBytes) * height, '\0');  // every pixel opaque
+  return ico;
+}
 
 std::string EncodePng(const Canvas& canvas) {
   // Each scan line is preceded by filter type 0 (none).

@@ -38,5 +38,7 @@ private:
 
 // Binary PPM (P6) bytes of the canvas.
 std::string EncodePpm(const Canvas& canvas);
+// Icon file bytes of the canvas: one opaque 32-bit image (at most 256 x 256).
+std::string EncodeIco(const Canvas& canvas);
 // PNG bytes of the canvas: 8-bit RGB, one zlib-compressed IDAT chunk. Empty when zlib fails.
 std::string EncodePng(const Canvas& canvas);

@@ -1,5 +1,5 @@
-// vocalith_picture: draws one sample picture as PPM (for cjpeg) or PNG.
-//   vocalith_picture UNIFONT_HEX NAME WIDTH HEIGHT OUTPUT.{ppm,png}
+// vocalith_picture: draws one sample picture as PPM (for cjpeg), PNG or icon.
+//   vocalith_picture UNIFONT_HEX NAME WIDTH HEIGHT OUTPUT.{ppm,png,ico}
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -9,7 +9,7 @@
 
 int main(int argc, char** argv) {
   if (argc != 6) {
-    std::fprintf(stderr, "usage: vocalith_picture UNIFONT_HEX NAME WIDTH HEIGHT OUTPUT.{ppm,png}\n");
+    std::fprintf(stderr, "usage: vocalith_picture UNIFONT_HEX NAME WIDTH HEIGHT OUTPUT.{ppm,png,ico}\n");
     return 1;
   }
   std::ifstream hex(argv[1]);
@@ -26,8 +26,13 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::string output = argv[5];
-  const bool png = output.size() > 4 && output.compare(output.size() - 4, 4, ".png") == 0;
-  const std::string bytes = png ? EncodePng(canvas) : EncodePpm(canvas);
+  const std::string extension = output.size() > 4 ? output.substr(output.size() - 4) : "";
+  if (extension == ".ico" && (width > 256 || height > 256)) {
+    std::fprintf(stderr, "vocalith_picture: an icon is at most 256 x 256 pixels\n");
+    return 1;
+  }
+  const std::string bytes =
+      extension == ".png" ? EncodePng(canvas) : extension == ".ico" ? EncodeIco(canvas) : EncodePpm(canvas);
   std::ofstream out(output, std::ios::binary);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (bytes.empty() || !out.flush()) {

@@ -116,6 +116,14 @@ void Welcome(Canvas& c, const GlyphMap& g) {
   c.Text(g, 124, 152, U"Welcome to Kelvu Vocalith", 1, White);
 }
 
+// The product programs' icon: the speaker on a teal tile.
+void ProductIcon(Canvas& c, const GlyphMap&) {
+  const int size = c.Width();
+  c.VerticalGradient(0, 0, size, size, Sky, Teal);
+  c.FrameRect(0, 0, size, size, Navy);
+  Speaker(c, size / 8, size / 8, 3 * size / 4, White);
+}
+
 }  // namespace
 
 bool DrawSamplePicture(const std::string& name, const GlyphMap& glyphs, Canvas& canvas) {
@@ -125,6 +133,7 @@ bool DrawSamplePicture(const std::string& name, const GlyphMap& glyphs, Canvas& 
   else if (name == "taskicon") TaskIcon(canvas, glyphs);
   else if (name == "toolbar") Toolbar(canvas, glyphs);
   else if (name == "welcome") Welcome(canvas, glyphs);
+  else if (name == "product-icon") ProductIcon(canvas, glyphs);
   else return false;
   return true;
 }

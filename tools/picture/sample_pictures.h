@@ -4,6 +4,7 @@
 
 #include "canvas.h"
 
-// The picture called `name` (barmenu, ctrlmenu, desktop, taskicon, toolbar, welcome).
+// The picture called `name` (barmenu, ctrlmenu, desktop, taskicon, toolbar, welcome,
+// product-icon).
 // False for an unknown name.
 bool DrawSamplePicture(const std::string& name, const GlyphMap& glyphs, Canvas& canvas);

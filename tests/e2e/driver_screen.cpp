@@ -53,7 +53,7 @@ bool EncodePng(const unsigned char* bgrx, int width, int height, std::string* pn
 
 }  // namespace
 
-bool SaveScreenPng(const wchar_t* path, RECT area) {
+bool CaptureScreen(RECT area, ScreenImage* image) {
     RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (!IntersectRect(&area, &area, &screen)) return false;
     int width = area.right - area.left, height = area.bottom - area.top;
@@ -73,15 +73,24 @@ bool SaveScreenPng(const wchar_t* path, RECT area) {
     if (memoryDc && bitmap) {
         HGDIOBJ previous = SelectObject(memoryDc, bitmap);
         copied = BitBlt(memoryDc, 0, 0, width, height, screenDc, area.left, area.top, SRCCOPY) != FALSE;
+        GdiFlush();
         SelectObject(memoryDc, previous);
     }
-    std::string png;
-    bool encoded = copied && EncodePng(static_cast<const unsigned char*>(bits), width, height, &png);
+    if (copied) {
+        const unsigned char* pixels = static_cast<const unsigned char*>(bits);
+        image->Width = width;
+        image->Height = height;
+        image->Pixels.assign(pixels, pixels + static_cast<size_t>(width) * height * 4);
+    }
     if (bitmap) DeleteObject(bitmap);
     if (memoryDc) DeleteDC(memoryDc);
     ReleaseDC(nullptr, screenDc);
-    if (!encoded) return false;
+    return copied;
+}
 
+bool SavePng(const wchar_t* path, const ScreenImage& image) {
+    std::string png;
+    if (!EncodePng(image.Pixels.data(), image.Width, image.Height, &png)) return false;
     FILE* file = _wfopen(path, L"wb");
     if (!file) return false;
     bool written = fwrite(png.data(), 1, png.size(), file) == png.size();

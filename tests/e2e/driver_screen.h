@@ -2,4 +2,14 @@
 #pragma once
 #include <windows.h>
 
-bool SaveScreenPng(const wchar_t* path, RECT area);
+#include <vector>
+
+// The pixels of a rectangle of the screen, top-down, 4 bytes (B, G, R, unused) a pixel.
+struct ScreenImage {
+    int Width = 0;
+    int Height = 0;
+    std::vector<unsigned char> Pixels;
+};
+
+bool CaptureScreen(RECT area, ScreenImage* image);
+bool SavePng(const wchar_t* path, const ScreenImage& image);

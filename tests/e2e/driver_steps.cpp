@@ -202,18 +202,23 @@ BOOL CALLBACK AddWindowArea(HWND window, LPARAM lParam) {
 }  // namespace
 
 void SetupRun::Screen(const char* name) {
-    // Let the setup paint what it has to before the screen is read.
-    WaitForInputIdle(process_, ShortWait);
-    Sleep(300);
     AreaSearch search = {processId_, {}, false};
     EnumWindows(AddWindowArea, reinterpret_cast<LPARAM>(&search));
     if (!search.Any) {
         printf("note: no window to capture for %s\n", name);
         return;
     }
+    // The setup paints in its own time: take the screen once it stays the same for a moment.
+    ScreenImage image, previous;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        Sleep(150);
+        if (!CaptureScreen(search.Area, &image)) break;
+        if (attempt > 0 && image.Pixels == previous.Pixels) break;
+        previous = image;
+    }
     wchar_t file[MAX_PATH];
     swprintf(file, MAX_PATH, L"%ls\\%02d-%ls.png", Paths.ScreensRoot.c_str(), ++screenCount, Widen(name).c_str());
-    if (!SaveScreenPng(file, search.Area)) printf("note: could not save %s\n", Utf8(file).c_str());
+    if (image.Pixels.empty() || !SavePng(file, image)) printf("note: could not save %s\n", Utf8(file).c_str());
 }
 
 // ---- reading controls ----

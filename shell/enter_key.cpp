@@ -32,13 +32,13 @@ bool IsCheckOrRadioStyle(unsigned long style)
     }
 }
 
-}  // namespace
-
 bool IsPushTypeButton(const FocusFacts& focus)
 {
     return focus.Exists && focus.ClassNameRead && focus.ClassName &&
            EqualsIgnoringCase(focus.ClassName, "button") && !IsCheckOrRadioStyle(focus.Style);
 }
+
+}  // namespace
 
 EnterKeyOutcome DecideEnterKey(const FocusFacts& focus)
 {

@@ -14,5 +14,4 @@ struct EnterKeyOutcome {
     bool KeyGoesOn;     // the key message is still offered to the dialog manager
 };
 
-bool IsPushTypeButton(const FocusFacts& focus);
 EnterKeyOutcome DecideEnterKey(const FocusFacts& focus);

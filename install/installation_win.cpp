@@ -4,8 +4,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdlib>
-
 #include "install/installation_sequence.h"
 #include "install/payload_store_win.h"
 #include "install/settings_file_win.h"
@@ -13,23 +11,12 @@
 #include "resources/resource_ids.h"
 #include "shell/message_box_win.h"
 #include "shell/setup_state_win.h"
+#include "shell/work_buffer.h"
 
 namespace {
 
+// One buffer serves every catalogue file in turn.
 constexpr unsigned long WorkBufferSize = 1048576;
-
-// The one work buffer every catalogue file is inflated into in turn.
-class WorkBuffer {
-public:
-    WorkBuffer() : bytes_(static_cast<unsigned char*>(std::malloc(WorkBufferSize))) {}
-    WorkBuffer(const WorkBuffer&) = delete;
-    WorkBuffer& operator=(const WorkBuffer&) = delete;
-    ~WorkBuffer() { std::free(bytes_); }
-    unsigned char* Get() const { return bytes_; }
-
-private:
-    unsigned char* bytes_;
-};
 
 class WizardInstallation final : public InstallationSteps {
 public:
@@ -64,13 +51,13 @@ private:
 
 int RunInstallation()
 {
-    WorkBuffer buffer;
-    if (!buffer.Get()) {
+    WorkBuffer buffer(WorkBufferSize);
+    if (!buffer.Bytes()) {
         ShowMessage(OutOfMemoryMessage.Chinese, OutOfMemoryMessage.English, MessageOk, Setup.WizardWindow);
         return 0;
     }
     HWND progressBar = GetDlgItem(Setup.WizardWindow, IDC_PROGRESS);
     ShowWindow(progressBar, SW_SHOW);
-    WizardInstallation steps(buffer.Get(), progressBar);
+    WizardInstallation steps(buffer.Bytes(), progressBar);
     return RunInstallationSequence(steps, {Setup.SystemChinese, Setup.WantDesktopIcon, Setup.WantAutoStart});
 }

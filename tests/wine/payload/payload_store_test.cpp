@@ -9,6 +9,7 @@
 #include "install/payload_store_win.h"
 #include "payload_fixture_ids.h"
 #include "shell/setup_state_win.h"
+#include "test_files.h"
 
 namespace {
 
@@ -20,77 +21,25 @@ std::string FixturePattern(size_t length)
     return bytes;
 }
 
-std::string ReadFileBytes(const std::string& path)
-{
-    std::string bytes;
-    FILE* file = fopen(path.c_str(), "rb");
-    if (!file) return "<missing>";
-    char chunk[4096];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);
-    fclose(file);
-    return bytes;
-}
-
-// A fresh folder under the temp folder, removed with everything in it afterwards.
+// Each test writes into a fresh folder of its own.
 class PayloadStore : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        ASSERT_NE(0u, GetTempPathA(sizeof temp, temp));
-        folder_ = std::string(temp) + "vocalith-payload-" + std::to_string(GetCurrentProcessId()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
-        lstrcpynA(::Setup.InstallFolder, folder_.c_str(), sizeof ::Setup.InstallFolder);
+        lstrcpynA(::Setup.InstallFolder, folder_.Path().c_str(), sizeof ::Setup.InstallFolder);
         ::Setup.ModuleInstance = GetModuleHandleA(nullptr);
     }
-    void TearDown() override { RemoveTree(folder_); }
 
-    static void RemoveTree(const std::string& path)
-    {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string name = found.cFileName;
-                if (name == "." || name == "..") continue;
-                const std::string child = path + "\\" + name;
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(child);
-                else DeleteFileA(child.c_str());
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(path.c_str());
-    }
-
-    std::vector<std::string> Entries() const
-    {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do {
-            const std::string name = found.cFileName;
-            if (name != "." && name != "..") names.push_back(name);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-        return names;
-    }
-
-    std::string Path(const char* name) const { return folder_ + "\\" + name; }
+    std::vector<std::string> Entries() const { return FolderEntries(folder_.Path()); }
+    std::string Path(const char* name) const { return folder_.Child(name); }
 
     void MakeFile(const char* name, const std::string& bytes, DWORD attributes) const
     {
-        FILE* file = fopen(Path(name).c_str(), "wb");
-        ASSERT_NE(nullptr, file);
-        fwrite(bytes.data(), 1, bytes.size(), file);
-        fclose(file);
+        WriteFileBytes(Path(name), bytes);
         ASSERT_TRUE(SetFileAttributesA(Path(name).c_str(), attributes));
     }
 
-    std::string folder_;
+    TemporaryFolder folder_;
     std::vector<unsigned char> buffer_ = std::vector<unsigned char>(FixtureExactLength + 64, 0xCC);
 };
 
@@ -164,7 +113,7 @@ TEST_F(PayloadStore, ExplicitPathWinsOverFolderAndName)
 
 TEST_F(PayloadStore, FolderEndingInASeparatorStillWrites)
 {
-    const std::string withSeparator = folder_ + "\\";
+    const std::string withSeparator = folder_.Path() + "\\";
     lstrcpynA(::Setup.InstallFolder, withSeparator.c_str(), sizeof ::Setup.InstallFolder);
     ASSERT_EQ(1, WritePayloadFile("doubled.bin", reinterpret_cast<const unsigned char*>("xy"), 2, 0, 0, nullptr));
     EXPECT_EQ("xy", ReadFileBytes(Path("doubled.bin")));

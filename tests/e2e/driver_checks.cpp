@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "driver_steps.h"
+#include "install/com_scope_win.h"
 
 namespace {
 
@@ -49,13 +50,6 @@ std::wstring Join(const std::wstring& folder, const std::wstring& name) { return
 
 std::wstring FileName(const char* name) { return Widen(name); }
 
-struct ComInterface {
-    IUnknown* Pointer = nullptr;
-    ~ComInterface() {
-        if (Pointer) Pointer->Release();
-    }
-};
-
 struct LinkRead {
     bool Loaded = false;
     std::wstring Target, Description, WorkingDirectory;
@@ -63,17 +57,11 @@ struct LinkRead {
 
 LinkRead ReadLink(const std::wstring& path) {
     LinkRead read;
-    IShellLinkW* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link))))
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.ReceiveVoid())) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, file.ReceiveVoid())) || FAILED(file->Load(path.c_str(), STGM_READ)))
         return read;
-    ComInterface linkHolder;
-    linkHolder.Pointer = link;
-    IPersistFile* file = nullptr;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) return read;
-    ComInterface fileHolder;
-    fileHolder.Pointer = file;
-    if (FAILED(file->Load(path.c_str(), STGM_READ))) return read;
     wchar_t text[MAX_PATH] = L"";
     link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
     read.Target = text;

@@ -1,5 +1,4 @@
 // The e2e driver's entry: driver SCENARIO --setup=EXE [--damaged-setup=EXE] [--planted-dll=DLL] [--payload=DIR] [--screens=DIR].
-#include <objbase.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -9,6 +8,7 @@
 #include "driver_checks.h"
 #include "driver_scenarios.h"
 #include "driver_steps.h"
+#include "install/com_scope_win.h"
 
 namespace {
 
@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
     Paths.ScreensRoot = screens + L"\\" + Widen(scenario->Name);
     DeleteTree(Paths.ScreensRoot);
     MakeFolders(Paths.ScreensRoot);
-    if (FAILED(CoInitialize(nullptr))) {
+    ScopedComApartment com;
+    if (!com.Entered()) {
         printf("FAIL: COM does not initialise\n");
         return 1;
     }
@@ -71,7 +72,6 @@ int main(int argc, char** argv) {
     printf("scenario %s\n", scenario->Name);
     fflush(stdout);
     bool passed = scenario->Run() && FailureCount() == 0;
-    CoUninitialize();
     printf("screens: %s\n%s: %s\n", Utf8(Paths.ScreensRoot).c_str(), scenario->Name, passed ? "passed" : "FAILED");
     return passed ? 0 : 1;
 }

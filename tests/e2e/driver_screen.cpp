@@ -4,8 +4,11 @@
 #include <zlib.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "render/gdi_scope_win.h"
 
 namespace {
 
@@ -66,26 +69,22 @@ bool CaptureScreen(RECT area, ScreenImage* image) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HDC screenDc = GetDC(nullptr);
-    HDC memoryDc = CreateCompatibleDC(screenDc);
-    HBITMAP bitmap = CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bool copied = false;
-    if (memoryDc && bitmap) {
-        HGDIOBJ previous = SelectObject(memoryDc, bitmap);
-        copied = BitBlt(memoryDc, 0, 0, width, height, screenDc, area.left, area.top, SRCCOPY) != FALSE;
+    // The screen's DC, a memory DC and the DIB section are all given back when this returns.
+    std::unique_ptr<HDC__, void (*)(HDC)> screenDc(GetDC(nullptr), [](HDC dc) { ReleaseDC(nullptr, dc); });
+    std::unique_ptr<HDC__, void (*)(HDC)> memoryDc(CreateCompatibleDC(screenDc.get()), [](HDC dc) { DeleteDC(dc); });
+    std::unique_ptr<HBITMAP__, void (*)(HBITMAP)> bitmap(
+        CreateDIBSection(screenDc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0), [](HBITMAP b) { DeleteObject(b); });
+    if (!screenDc || !memoryDc || !bitmap) return false;
+    {
+        ScopedSelection selected(memoryDc.get(), bitmap.get());
+        if (!BitBlt(memoryDc.get(), 0, 0, width, height, screenDc.get(), area.left, area.top, SRCCOPY)) return false;
         GdiFlush();
-        SelectObject(memoryDc, previous);
     }
-    if (copied) {
-        const unsigned char* pixels = static_cast<const unsigned char*>(bits);
-        image->Width = width;
-        image->Height = height;
-        image->Pixels.assign(pixels, pixels + static_cast<size_t>(width) * height * 4);
-    }
-    if (bitmap) DeleteObject(bitmap);
-    if (memoryDc) DeleteDC(memoryDc);
-    ReleaseDC(nullptr, screenDc);
-    return copied;
+    const unsigned char* pixels = static_cast<const unsigned char*>(bits);
+    image->Width = width;
+    image->Height = height;
+    image->Pixels.assign(pixels, pixels + static_cast<size_t>(width) * height * 4);
+    return true;
 }
 
 bool SavePng(const wchar_t* path, const ScreenImage& image) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "driver_screen.h"
+#include "render/gdi_scope_win.h"
 #include "resource_ids.h"
 
 DriverPaths Paths;
@@ -451,13 +452,15 @@ bool ExpectLaidOut(const MessageBoxSeen& box) {
                       r.top, r.right, r.bottom, client.right, client.bottom);
     }
     // The English line fits on the two lines the box gives it.
-    HDC dc = GetDC(box.Window);
     SIZE extent = {};
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(box.Window, IDC_MSG_ENGLISH), WM_GETFONT, 0, 0));
-    HGDIOBJ previous = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
-    GetTextExtentPoint32W(dc, box.English.c_str(), static_cast<int>(box.English.size()), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(box.Window, dc);
+    LRESULT font = 0;
+    Send(GetDlgItem(box.Window, IDC_MSG_ENGLISH), WM_GETFONT, 0, 0, &font);
+    HDC dc = GetDC(nullptr);
+    {
+        ScopedSelection selected(dc, font ? reinterpret_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+        GetTextExtentPoint32W(dc, box.English.c_str(), static_cast<int>(box.English.size()), &extent);
+    }
+    ReleaseDC(nullptr, dc);
     if (extent.cx > 2 * client.right)
         ok = Fail("message box: the English line is %ld pixels wide, more than two lines of %ld", extent.cx, client.right);
     return ok;

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "install/file_attributes.h"
 #include "install/payload_target.h"
 #include "install/temporary_file_win.h"
 #include "shell/setup_state_win.h"
@@ -49,7 +50,7 @@ int WritePayloadFile(const char* fileName, const unsigned char* bytes, unsigned 
 
     if (_access(target, 0) == 0) {
         const DWORD attributes = GetFileAttributesA(target);
-        if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target, WithoutProtection(attributes));
+        if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target, ClearedAttributes(attributes, 1, 1));
     }
 
     // Write beside the target and move over it only once every byte is on disk, so a failed or

@@ -1,4 +1,4 @@
-// Where a payload file goes, and the attribute words before and after it is written.
+// Where a payload file goes.
 #include "install/payload_target.h"
 
 #include <cstdio>
@@ -30,16 +30,4 @@ bool PayloadTargetFolder(char* out, std::size_t capacity, const char* target)
     std::memcpy(out, source, length);
     out[length] = '\0';
     return true;
-}
-
-unsigned long WithoutProtection(unsigned long attributes)
-{
-    return attributes & ~(AttributeReadOnly | AttributeHidden);
-}
-
-unsigned long WithProtection(unsigned long attributes, int readOnly, int hidden)
-{
-    if (readOnly) attributes |= AttributeReadOnly;
-    if (hidden) attributes |= AttributeHidden;
-    return attributes;
 }

@@ -1,9 +1,6 @@
-// Where a payload file goes, and the attribute words before and after it is written.
+// Where a payload file goes.
 #pragma once
 #include <cstddef>
-
-constexpr unsigned long AttributeReadOnly = 0x01;
-constexpr unsigned long AttributeHidden = 0x02;
 
 // The explicit path when given, else folder + "\" + fileName, used unchanged (a folder ending in
 // "\" gives a doubled separator). False when it does not fit in `capacity` bytes with its NUL.
@@ -14,6 +11,3 @@ bool BuildPayloadTarget(char* out, std::size_t capacity, const char* folder, con
 // when it has none.
 // False when it does not fit.
 bool PayloadTargetFolder(char* out, std::size_t capacity, const char* target);
-
-unsigned long WithoutProtection(unsigned long attributes);
-unsigned long WithProtection(unsigned long attributes, int readOnly, int hidden);

@@ -1,7 +1,6 @@
 // The UILanguage update of the product's settings file: finding the key line and writing the result.
 #include "install/settings_file.h"
 
-#include "install/payload_target.h"
 
 namespace {
 
@@ -125,11 +124,4 @@ int WriteUpdatedSettings(const char* path, const char* updatedPath, int value)
         if (std::fprintf(updated.Get(), "\r\n[Config]\r\nUILanguage=%d\r\n\r\n", value) < 0) return 0;
     }
     return updated.Close() ? 1 : 0;
-}
-
-unsigned long ClearedAttributes(unsigned long attributes, int clearReadOnly, int clearHidden)
-{
-    if (clearReadOnly) attributes &= ~AttributeReadOnly;
-    if (clearHidden) attributes &= ~AttributeHidden;
-    return attributes;
 }

@@ -29,6 +29,3 @@ private:
 // first UILanguage line replaced, or, without such a line, a [Config] section with the key appended.
 // 1 when updatedPath holds the whole result; 0 when `path` cannot be read or the result not written.
 int WriteUpdatedSettings(const char* path, const char* updatedPath, int value);
-
-// The attribute word with read-only (0x01) and hidden (0x02) removed as asked; other bits kept.
-unsigned long ClearedAttributes(unsigned long attributes, int clearReadOnly, int clearHidden);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "install/file_attributes.h"
 #include "install/payload_target.h"
 #include "install/settings_file.h"
 #include "install/temporary_file_win.h"

@@ -48,6 +48,8 @@
 /* Folder chooser (template 168); 1010 is the wizard's English check box as well. */
 #define IDC_DIRECTORIES_LABEL     1008
 #define IDC_DRIVES_LABEL          1010
+/* Its caption: the template's, and the title the code passes too (Wine ignores a null title). */
+#define FOLDER_CHOOSER_CAPTION    "Choose Destination Directory"
 
 /* Payload items outside the catalogue (the catalogue is resources/payload_items.def). */
 #define PAYLOAD_FONT              110

@@ -29,7 +29,7 @@ bool FolderTaken = false;
 
 // The template's caption. Windows keeps it when the record names no title; Wine puts its own
 // "Open File" there instead, so the record names it.
-constexpr char ChooserTitle[] = "Choose Destination Directory";
+constexpr char ChooserTitle[] = FOLDER_CHOOSER_CAPTION;
 
 constexpr DWORD ChooserFlags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE |
                                OFN_PATHMUSTEXIST;

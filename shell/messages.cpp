@@ -3,11 +3,13 @@
 
 const MessageText OutOfMemoryMessage = {"内存不够。安装无法继续。", "Memory not enough!"};
 
-const char CannotCreateFolderText[] = "Cannot create folder!";
+#define CANNOT_CREATE_FOLDER "Cannot create folder!"
+
+const char CannotCreateFolderText[] = CANNOT_CREATE_FOLDER;
 
 const MessageText FolderRefusedMessage = {
     "无法建目录。请检查所列目录是否合法（注意：子目录只能在已存在的目录下建）。",
-    "Cannot create folder! Please check folder path."};
+    CANNOT_CREATE_FOLDER " Please check folder path."};
 
 const MessageText SuccessMessage = {"祝贺您：安装顺利完成！", "Congratulations! Installation Success!"};
 

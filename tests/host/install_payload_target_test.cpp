@@ -1,4 +1,4 @@
-// Where payload files go: path building within the 260-byte buffer, and the attribute words.
+// Where payload files go: path building within the 260-byte buffer.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -61,16 +61,6 @@ TEST(PayloadTarget, FolderOfATarget)
     }
     char tiny[3];
     EXPECT_FALSE(PayloadTargetFolder(tiny, sizeof tiny, "C:\\abc\\d"));
-}
-
-TEST(PayloadTarget, AttributeWordsChangeOnlyReadOnlyAndHidden)
-{
-    const unsigned long archive = 0x20, system = 0x04;
-    EXPECT_EQ(archive | system, WithoutProtection(archive | system | 0x01 | 0x02));
-    EXPECT_EQ(archive, WithProtection(archive, 0, 0));
-    EXPECT_EQ(archive | 0x01, WithProtection(archive, 1, 0));
-    EXPECT_EQ(archive | 0x02, WithProtection(archive, 0, 1));
-    EXPECT_EQ(archive | 0x03, WithProtection(archive | 0x01, 1, 1));
 }
 
 }  // namespace

@@ -165,19 +165,4 @@ TEST_F(SettingsFile, AResultThatCannotBeWrittenIsAFailure)
     EXPECT_EQ(Shipped, Read(path_));
 }
 
-TEST(SettingsAttributes, ClearsOnlyTheBitsAskedFor)
-{
-    struct Case {
-        unsigned long before;
-        int readOnly;
-        int hidden;
-        unsigned long after;
-    } cases[] = {
-        {0x23, 1, 1, 0x20}, {0x23, 1, 0, 0x22}, {0x23, 0, 1, 0x21}, {0x23, 0, 0, 0x23}, {0x80, 1, 1, 0x80},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.after, ClearedAttributes(c.before, c.readOnly, c.hidden)) << std::hex << c.before;
-    }
-}
-
 }  // namespace

@@ -1,6 +1,7 @@
 // The shortcut rules over a fake shell: folders, link paths, the result rule and the messages.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <set>
 #include <string>
@@ -51,8 +52,8 @@ public:
                                    : folder == FolderStartup ? &startup
                                                              : nullptr;
         if (!found || found->empty()) return false;
-        std::strcpy(path, found->c_str());
-        return true;
+        const int written = std::snprintf(path, 260, "%s", found->c_str());
+        return written >= 0 && written < 260;
     }
     bool Exists(const char* path) override { return existing.count(path) != 0; }
     bool MakeFolder(const char* path) override

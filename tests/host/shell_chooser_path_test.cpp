@@ -1,6 +1,7 @@
 // The folder chooser's drive-root rule and the install path it writes.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -17,7 +18,7 @@ TEST(FolderChoice, OnlyOneTrailingBackslashIsRemoved)
     for (const Case& c : {Case{"D:\\", "D:"}, Case{"C:\\Program Files", "C:\\Program Files"},
                           Case{"\\\\server\\share\\\\", "\\\\server\\share\\"}, Case{"", ""}}) {
         char folder[32];
-        std::strcpy(folder, c.Folder);
+        std::snprintf(folder, sizeof folder, "%s", c.Folder);
         StripTrailingBackslash(folder);
         EXPECT_STREQ(c.Expected, folder) << c.Folder;
     }

@@ -1,6 +1,7 @@
 // The install command's decisions: pages, pointer, package path and whether to open the package.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -84,7 +85,7 @@ TEST(InstallRules, PackagePathMustFitTheBuffer)
     ASSERT_TRUE(BuildPackagePath(path, sizeof path, fits.c_str(), static_cast<unsigned long>(fits.size())));
     EXPECT_EQ(259u, std::strlen(path));
 
-    std::strcpy(path, "untouched");
+    std::snprintf(path, sizeof path, "%s", "untouched");
     EXPECT_FALSE(BuildPackagePath(path, sizeof path, tooLong.c_str(), static_cast<unsigned long>(tooLong.size())));
     EXPECT_STREQ("untouched", path);
     // GetTempPathA reports a folder too long for the buffer by the size it would need.

@@ -48,9 +48,8 @@ class FullRun : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(PAYLOAD_FONT), "TEXT")) {
-            GTEST_SKIP() << "this build carries no payload items";
-        }
+        ASSERT_NE(nullptr, FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(PAYLOAD_FONT), "TEXT"))
+            << "the test program must carry the payload items";
         INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_PROGRESS_CLASS};
         ASSERT_TRUE(InitCommonControlsEx(&classes));
         wizard_ = CreateWindowExA(0, "STATIC", "wizard", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,

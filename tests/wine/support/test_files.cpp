@@ -66,3 +66,11 @@ TemporaryFolder::TemporaryFolder()
 }
 
 TemporaryFolder::~TemporaryFolder() { RemoveTree(path_); }
+
+std::string BesideThisProgram(const std::string& name)
+{
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    const std::string program(path, length < sizeof path ? length : 0);
+    return program.substr(0, program.find_last_of('\\') + 1) + name;
+}

@@ -8,6 +8,8 @@ std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool PathExists(const std::string& path);
 std::vector<std::string> FolderEntries(const std::string& folder);
+// The full path of a file in the test program's own folder.
+std::string BesideThisProgram(const std::string& name);
 // Removes a file, or a folder with everything in it, whatever its attributes.
 void RemoveTree(const std::string& path);
 

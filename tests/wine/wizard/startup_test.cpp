@@ -1,5 +1,7 @@
 // The whole run of the start-up inside this test program, and the DLL search restriction.
 #include <windows.h>
+
+#include <string>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@
 #include "resource_ids.h"
 #include "shell/setup_state_win.h"
 #include "shell/startup_win.h"
+#include "test_files.h"
 #include "wizard_fixture_ids.h"
 #include "wizard_window.h"
 
@@ -102,13 +105,8 @@ TEST(StartUp, DllSearchLeavesTheProgramFolderButCOMWorks)
     RestrictDllSearchToSystem();
     EXPECT_EQ(nullptr, LoadLibraryA("shella_probe.dll"));
 
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    ASSERT_GT(length, 0u);
-    char* slash = strrchr(path, '\\');
-    ASSERT_NE(nullptr, slash);
-    lstrcpynA(slash + 1, "shella_probe.dll", static_cast<int>(sizeof path - (slash + 1 - path)));
-    probe = LoadLibraryA(path);
+    const std::string path = BesideThisProgram("shella_probe.dll");
+    probe = LoadLibraryA(path.c_str());
     EXPECT_NE(nullptr, probe) << "a full path still loads";
     if (probe) FreeLibrary(probe);
 
@@ -119,7 +117,7 @@ TEST(StartUp, DllSearchLeavesTheProgramFolderButCOMWorks)
                                            reinterpret_cast<void**>(&link))));
     if (link) {
         // ...and saved, which loads more of the shell on demand.
-        EXPECT_TRUE(SUCCEEDED(link->SetPath(path)));
+        EXPECT_TRUE(SUCCEEDED(link->SetPath(path.c_str())));
         IPersistFile* file = nullptr;
         ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))));
         char temp[MAX_PATH];

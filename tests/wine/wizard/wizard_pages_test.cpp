@@ -12,6 +12,7 @@
 #include "resource_ids.h"
 #include "shell/setup_state_win.h"
 #include "shell/wizard_win.h"
+#include "test_files.h"
 #include "wizard_fixture_ids.h"
 #include "wizard_window.h"
 
@@ -209,13 +210,7 @@ TEST(WizardPages, ALicenceThatDoesNotInflateStopsTheDisplay)
 
 TEST(WizardPages, ALoadStoppedAfterTheChineseLinesDoesNotRepeatThem)
 {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    ASSERT_GT(length, 0u);
-    char* slash = strrchr(path, '\\');
-    ASSERT_NE(nullptr, slash);
-    lstrcpynA(slash + 1, "shella_probe.dll", static_cast<int>(sizeof path - (slash + 1 - path)));
-    HMODULE chineseOnly = LoadLibraryA(path);
+    HMODULE chineseOnly = LoadLibraryA(BesideThisProgram("shella_probe.dll").c_str());
     ASSERT_NE(nullptr, chineseOnly);
 
     WizardWindow wizard;

@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "install/catalogue.h"
+#include "install/payload_buffers.h"
 #include "install/payload_store_win.h"
 #include "shell/setup_state_win.h"
 
 namespace {
-
-constexpr unsigned long Capacity = 1048576;
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {
@@ -37,7 +36,7 @@ long long Pass(unsigned char* buffer, bool write)
         const CatalogueRow& row = Catalogue[i];
         if (row.Action != CatalogueAction::Write) continue;
         unsigned long length = 0;
-        if (InflatePayload(row.Item, buffer, Capacity, &length) != Z_OK) return -1;
+        if (InflatePayload(row.Item, buffer, CatalogueBufferSize, &length) != Z_OK) return -1;
         if (write && !WritePayloadFile(row.FileName, buffer, length, 0, 0, nullptr)) return -1;
         total += length;
     }
@@ -59,7 +58,7 @@ int main(int argc, char** argv)
     if (!GetTempPathA(sizeof temp, temp)) return 1;
     std::snprintf(Setup.InstallFolder, sizeof Setup.InstallFolder, "%svocalith-bench", temp);
     CreateDirectoryA(Setup.InstallFolder, nullptr);
-    std::vector<unsigned char> buffer(Capacity);
+    std::vector<unsigned char> buffer(CatalogueBufferSize);
 
     long long inflated = 0, written = 0;
     const LARGE_INTEGER start = Now();

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "install/installation_sequence.h"
+#include "install/payload_buffers.h"
 #include "install/payload_store_win.h"
 #include "install/settings_file_win.h"
 #include "install/shortcuts_win.h"
@@ -15,16 +16,13 @@
 
 namespace {
 
-// One buffer serves every catalogue file in turn.
-constexpr unsigned long WorkBufferSize = 1048576;
-
 class WizardInstallation final : public InstallationSteps {
 public:
     WizardInstallation(unsigned char* buffer, HWND progressBar) : buffer_(buffer), progressBar_(progressBar) {}
 
     int Extract(const CatalogueRow& row) override
     {
-        return ExtractPayload(row.Item, row.FileName, buffer_, WorkBufferSize, row.ReadOnly, row.Hidden, nullptr);
+        return ExtractPayload(row.Item, row.FileName, buffer_, CatalogueBufferSize, row.ReadOnly, row.Hidden, nullptr);
     }
     // No message loop runs while installing, so the bar is repainted at once.
     void SetProgress(int position) override
@@ -51,7 +49,7 @@ private:
 
 int RunInstallation()
 {
-    WorkBuffer buffer(WorkBufferSize);
+    WorkBuffer buffer(CatalogueBufferSize);
     if (!buffer.Bytes()) {
         ShowMessage(OutOfMemoryMessage.Chinese, OutOfMemoryMessage.English, MessageOk, Setup.WizardWindow);
         return 0;

@@ -5,19 +5,11 @@
 #include <cstring>
 
 #include "product_window_win.h"
+#include "shell/wizard_pages.h"
 
 namespace {
 
 constexpr int NotSet = -1;
-
-const char* LanguageName(int language) {
-  switch (language) {
-    case 0: return "English";
-    case 1: return "Chinese(Simplified)";
-    case 2: return "Chinese(Traditional)";
-    default: return "unknown";
-  }
-}
 
 // "<folder of this program>\OmniroUI.ini"; false when it does not fit.
 bool SettingsPath(char* path, DWORD capacity) {
@@ -44,7 +36,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
       written = std::snprintf(text, sizeof text, "Interface language: not set\r\n(no [Config] UILanguage in %s)", path);
     } else {
       written = std::snprintf(text, sizeof text, "Interface language: %d %s\r\n(from %s)", language,
-                              LanguageName(language), path);
+                              *UiLanguageName(language) ? UiLanguageName(language) : "unknown", path);
     }
   }
   if (written < 0 || static_cast<std::size_t>(written) >= sizeof text) return 1;

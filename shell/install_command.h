@@ -5,7 +5,6 @@
 // Least whole-second difference between Install and the report of its result.
 constexpr double MinimumInstallSeconds = 5.0;
 constexpr const char* SapiPackageName = "Sapi51forKelvu.msi";
-constexpr unsigned long SapiPackageBufferSize = 12582912;
 
 enum class InstallOutcome {
     FolderRefused,

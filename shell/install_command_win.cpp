@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "install/installation_win.h"
+#include "install/payload_buffers.h"
 #include "install/payload_store_win.h"
 #include "resources/resource_ids.h"
 #include "shell/install_command.h"
@@ -69,7 +70,7 @@ void WaitForMinimumDuration(std::time_t start)
 
 InstallOutcome HandOffPackage(HWND wizard)
 {
-    WorkBuffer buffer(SapiPackageBufferSize);
+    WorkBuffer buffer(PackageBufferSize);
     if (!buffer.Bytes()) {
         Show(wizard, OutOfMemoryMessage);
         return InstallOutcome::NoPackageMemory;
@@ -79,7 +80,7 @@ InstallOutcome HandOffPackage(HWND wizard)
     char path[PathCapacity];
     if (!BuildPackagePath(path, sizeof path, temp, tempLength)) return InstallOutcome::PackageHandedOff;
 
-    const int written = ExtractPayload(PAYLOAD_SAPI_PACKAGE, SapiPackageName, buffer.Bytes(), SapiPackageBufferSize,
+    const int written = ExtractPayload(PAYLOAD_SAPI_PACKAGE, SapiPackageName, buffer.Bytes(), PackageBufferSize,
                                        0, 0, path);
     if (OpensPackage(written, _access(path, 0) == 0))
         ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);

@@ -2,9 +2,6 @@
 #pragma once
 
 constexpr int LicenceLineLimit = 500;
-// The licence work buffer; the text is inflated with one byte less so its terminator always fits.
-constexpr unsigned long LicenceBufferSize = 65536;
-constexpr unsigned long LicenceInflateCapacity = LicenceBufferSize - 1;
 
 // Splits the NUL-terminated text in place (each CR becomes a NUL) and stores the start of every
 // line in lines, at most capacity of them. Returns the number of lines stored.

@@ -3,6 +3,7 @@
 
 #include <zlib.h>
 
+#include "install/payload_buffers.h"
 #include "install/payload_store_win.h"
 #include "resources/resource_ids.h"
 #include "shell/licence_lines.h"
@@ -31,7 +32,7 @@ bool LoadOne(HWND wizard, unsigned short item)
         return false;
     }
     unsigned long length = 0;
-    if (InflatePayload(item, buffer.Bytes(), LicenceInflateCapacity, &length) != Z_OK) return false;
+    if (InflatePayload(item, buffer.Bytes(), LicenceTextCapacity, &length) != Z_OK) return false;
     char* text = reinterpret_cast<char*>(buffer.Bytes());
     text[length] = '\0';
     if (item == PAYLOAD_LICENCE_CN)

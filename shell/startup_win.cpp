@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "install/payload_buffers.h"
 #include "install/payload_store_win.h"
 #include "render/glyph_font.h"
 #include "render/glyph_pages_win.h"

@@ -2,9 +2,6 @@
 #pragma once
 #include <windows.h>
 
-// Bytes of the font work buffer; the glyph pages are cut from its first 241,664.
-constexpr unsigned long FontBufferSize = 307200;
-
 void RestrictDllSearchToSystem();
 void RecordSystemFacts(HINSTANCE instance);
 // True when the glyph pages are built; otherwise *exitCode is what the run ends with.

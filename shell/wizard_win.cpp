@@ -1,10 +1,9 @@
 // The wizard dialog procedure and the display of its pages.
 #include "shell/wizard_win.h"
 
-#include <cstdio>
-
 #include "render/owner_draw_win.h"
 #include "resources/resource_ids.h"
+#include "shell/folder_choice.h"
 #include "shell/folder_chooser_win.h"
 #include "shell/install_command_win.h"
 #include "shell/licence_texts_win.h"
@@ -32,11 +31,9 @@ void ApplyPageControls(HWND window, int page, bool afterLicenceLoad, bool englis
 void SetDefaultInstallFolder(HWND window)
 {
     char windows[PathCapacity] = {};
-    // Without an answer the folder goes on drive C, where Windows nearly always is.
-    if (GetWindowsDirectoryA(windows, sizeof windows) == 0 || windows[0] == '\0') windows[0] = 'C';
+    if (GetWindowsDirectoryA(windows, sizeof windows) >= sizeof windows) windows[0] = '\0';
     char folder[PathCapacity];
-    const int length = std::snprintf(folder, sizeof folder, "%c:\\%s", windows[0], Setup.InstallLeafName);
-    if (length < 0 || length >= static_cast<int>(sizeof folder)) return;
+    if (!DefaultInstallFolder(folder, sizeof folder, windows, Setup.InstallLeafName)) return;
     SetDlgItemTextA(window, IDC_INSTALL_DIR, folder);
 }
 

@@ -9,6 +9,24 @@
 
 namespace {
 
+TEST(FolderChoice, DefaultFolderIsOnTheWindowsDrive)
+{
+    struct Case {
+        const char* Windows;
+        const char* Expected;
+    };
+    for (const Case& c : {Case{"C:\\WINDOWS", "C:\\Vocalith"}, Case{"D:\\WINNT", "D:\\Vocalith"},
+                          Case{"", "C:\\Vocalith"}}) {
+        char folder[260];
+        ASSERT_TRUE(DefaultInstallFolder(folder, sizeof folder, c.Windows, "Vocalith")) << c.Windows;
+        EXPECT_STREQ(c.Expected, folder);
+    }
+    char tiny[11];
+    std::snprintf(tiny, sizeof tiny, "%s", "untouched");
+    EXPECT_FALSE(DefaultInstallFolder(tiny, sizeof tiny, "C:\\WINDOWS", "Vocalith"));
+    EXPECT_STREQ("untouched", tiny);
+}
+
 TEST(FolderChoice, OnlyOneTrailingBackslashIsRemoved)
 {
     struct Case {

@@ -5,6 +5,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "resource_ids.h"
+
 namespace {
 
 #define CATALOGUE_PROGRESS(position)
@@ -17,10 +19,10 @@ constexpr unsigned CatalogueItems[] = {
 #undef CATALOGUE_FILE
 #undef PAYLOAD_EXTRA
 
-constexpr unsigned FontItem = 110;
-constexpr unsigned ChineseLicenceItem = 124;
-constexpr unsigned EnglishLicenceItem = 161;
-constexpr unsigned PackageItem = 1029;
+constexpr unsigned FontItem = PAYLOAD_FONT;
+constexpr unsigned ChineseLicenceItem = PAYLOAD_LICENCE_CN;
+constexpr unsigned EnglishLicenceItem = PAYLOAD_LICENCE_EN;
+constexpr unsigned PackageItem = PAYLOAD_SAPI_PACKAGE;
 
 const char* DescribeItem(unsigned item) {
   switch (item) {
@@ -43,10 +45,10 @@ PayloadCapacity CapacityForItem(unsigned item) {
     case FontItem: return {SizeRule::Exactly, FontImageBytes};
     case ChineseLicenceItem:
     case EnglishLicenceItem: return {SizeRule::AtMost, LicenceTextCapacity};
-    case PackageItem: return {SizeRule::AtMost, PackageCapacity};
+    case PackageItem: return {SizeRule::AtMost, PackageBufferSize};
     default:
       // Items 228 and 235 are stored but never read, so nothing bounds them.
-      if (IsCatalogueItem(item)) return {SizeRule::AtMost, CatalogueFileCapacity};
+      if (IsCatalogueItem(item)) return {SizeRule::AtMost, CatalogueBufferSize};
       return {SizeRule::Unbounded, 0};
   }
 }

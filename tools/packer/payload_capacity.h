@@ -3,10 +3,7 @@
 #include <cstdint>
 #include <string>
 
-constexpr std::uint64_t CatalogueFileCapacity = 1048576;  // installation's work buffer
-constexpr std::uint64_t LicenceTextCapacity = 65535;      // 65,536-byte buffer less its NUL
-constexpr std::uint64_t PackageCapacity = 12582912;       // speech-runtime package buffer
-constexpr std::uint64_t FontImageBytes = 141312;          // 2,208 scan lines of 64 bytes
+#include "install/payload_buffers.h"
 
 enum class SizeRule { Unbounded, AtMost, Exactly };
 

@@ -5,33 +5,21 @@
 
 namespace {
 
-TEST(FileAttributes, ClearsOnlyTheBitsAskedFor)
+TEST(FileAttributes, ClearAndAddOnlyTheBitsAskedFor)
 {
     struct Case {
         unsigned long before;
         int readOnly;
         int hidden;
-        unsigned long after;
+        unsigned long cleared;
+        unsigned long added;
     } cases[] = {
-        {0x23, 1, 1, 0x20}, {0x23, 1, 0, 0x22}, {0x23, 0, 1, 0x21}, {0x23, 0, 0, 0x23}, {0x80, 1, 1, 0x80},
+        {0x23, 1, 1, 0x20, 0x23}, {0x23, 1, 0, 0x22, 0x23}, {0x23, 0, 1, 0x21, 0x23}, {0x23, 0, 0, 0x23, 0x23},
+        {0x20, 1, 0, 0x20, 0x21}, {0x20, 0, 1, 0x20, 0x22}, {0x84, 1, 1, 0x84, 0x87},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(c.after, ClearedAttributes(c.before, c.readOnly, c.hidden)) << std::hex << c.before;
-    }
-}
-
-TEST(FileAttributes, AddsOnlyTheBitsAskedFor)
-{
-    struct Case {
-        unsigned long before;
-        int readOnly;
-        int hidden;
-        unsigned long after;
-    } cases[] = {
-        {0x20, 0, 0, 0x20}, {0x20, 1, 0, 0x21}, {0x20, 0, 1, 0x22}, {0x21, 1, 1, 0x23}, {0x04, 1, 1, 0x07},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.after, WithProtection(c.before, c.readOnly, c.hidden)) << std::hex << c.before;
+        EXPECT_EQ(c.cleared, ClearedAttributes(c.before, c.readOnly, c.hidden)) << std::hex << c.before;
+        EXPECT_EQ(c.added, WithProtection(c.before, c.readOnly, c.hidden)) << std::hex << c.before;
     }
 }
 

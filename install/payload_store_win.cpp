@@ -2,13 +2,13 @@
 #include "install/payload_store_win.h"
 
 #include <windows.h>
-#include <io.h>
 #include <zlib.h>
 
 #include <cstdio>
 
 #include "install/file_attributes.h"
 #include "install/payload_target.h"
+#include "install/settings_file_win.h"
 #include "install/temporary_file_win.h"
 #include "shell/setup_state_win.h"
 
@@ -48,16 +48,11 @@ int WritePayloadFile(const char* fileName, const unsigned char* bytes, unsigned 
     char target[PathCapacity];
     if (!BuildPayloadTarget(target, sizeof target, Setup.InstallFolder, fileName, explicitPath)) return 0;
 
-    if (_access(target, 0) == 0) {
-        const DWORD attributes = GetFileAttributesA(target);
-        if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target, ClearedAttributes(attributes, 1, 1));
-    }
+    ClearProtectiveAttributes(target, 1, 1);
 
     // Write beside the target and move over it only once every byte is on disk, so a failed or
     // short write never leaves a truncated file where the old one was.
-    char folder[PathCapacity];
-    if (!PayloadTargetFolder(folder, sizeof folder, target)) return 0;
-    TemporaryFileBeside temporary(folder);
+    TemporaryFileBeside temporary(target);
     if (!temporary.Created()) return 0;
     if (!WriteWhole(temporary.Path(), bytes, length)) return 0;
     if (!temporary.MoveOver(target)) return 0;

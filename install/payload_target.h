@@ -8,6 +8,5 @@ bool BuildPayloadTarget(char* out, std::size_t capacity, const char* folder, con
                         const char* explicitPath);
 
 // The folder part of a target: everything before its last "\" or "/" (a root keeps it), or "."
-// when it has none.
-// False when it does not fit.
+// when it has none. False when it does not fit.
 bool PayloadTargetFolder(char* out, std::size_t capacity, const char* target);

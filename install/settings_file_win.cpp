@@ -15,9 +15,7 @@ namespace {
 // leaves the old file whole.
 void RewriteSettings(const char* path, int value)
 {
-    char folder[PathCapacity];
-    if (!PayloadTargetFolder(folder, sizeof folder, path)) return;
-    TemporaryFileBeside updated(folder);
+    TemporaryFileBeside updated(path);
     if (!updated.Created()) return;
     if (!WriteUpdatedSettings(path, updated.Path(), value)) return;
     updated.MoveOver(path);

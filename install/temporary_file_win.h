@@ -2,12 +2,16 @@
 #pragma once
 #include <windows.h>
 
+#include "install/payload_target.h"
+
 class TemporaryFileBeside {
 public:
-    // Creates an empty file with a fresh name in `folder`; Path() is empty when that failed.
-    explicit TemporaryFileBeside(const char* folder)
+    // Creates an empty file with a fresh name in the folder of `target`; Path() is empty when that failed.
+    explicit TemporaryFileBeside(const char* target)
     {
-        if (GetTempFileNameA(folder, "vls", 0, path_) == 0) path_[0] = '\0';
+        char folder[MAX_PATH];
+        if (!PayloadTargetFolder(folder, sizeof folder, target) || GetTempFileNameA(folder, "vls", 0, path_) == 0)
+            path_[0] = '\0';
     }
     TemporaryFileBeside(const TemporaryFileBeside&) = delete;
     TemporaryFileBeside& operator=(const TemporaryFileBeside&) = delete;

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include "render/glyph_font.h"
 #include "shell/wizard_state.h"
 
 struct GlyphPage {
@@ -11,7 +12,7 @@ struct GlyphPage {
 };
 
 struct GlyphPageSet {
-    GlyphPage Pages[4];
+    GlyphPage Pages[GlyphPageCount];
 };
 
 struct SetupState {

@@ -67,6 +67,9 @@ void RecordSystemFacts(HINSTANCE instance)
     Setup.InstallLeafName = InstallLeafNameText;
 }
 
+namespace {
+
+// True when the glyph pages are built; otherwise *exitCode is what the run ends with.
 bool LoadGlyphFont(int* exitCode)
 {
     WorkBuffer font(FontBufferSize);
@@ -90,6 +93,8 @@ bool LoadGlyphFont(int* exitCode)
     }
     return true;
 }
+
+}  // namespace
 
 int RunSetup(HINSTANCE instance, HINSTANCE previousInstance)
 {

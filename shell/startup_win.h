@@ -4,7 +4,5 @@
 
 void RestrictDllSearchToSystem();
 void RecordSystemFacts(HINSTANCE instance);
-// True when the glyph pages are built; otherwise *exitCode is what the run ends with.
-bool LoadGlyphFont(int* exitCode);
 // The whole run after the DLL search is restricted; returns the exit code.
 int RunSetup(HINSTANCE instance, HINSTANCE previousInstance);

@@ -26,12 +26,17 @@ const PageControl PageTable[] = {
 };
 const int PageTableSize = static_cast<int>(sizeof PageTable / sizeof PageTable[0]);
 
+namespace {
+
+// Pages other than 1 and 2 display like the options page.
 PageKind KindOfPage(int page)
 {
     if (page == PageLanguage) return KindLanguage;
     if (page == PageLicence) return KindLicence;
     return KindOptions;
 }
+
+}  // namespace
 
 bool PageNeedsLicence(int page)
 {

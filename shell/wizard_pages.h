@@ -21,8 +21,6 @@ struct PageControl {
 extern const PageControl PageTable[];
 extern const int PageTableSize;
 
-// Pages other than 1 and 2 display like the options page.
-PageKind KindOfPage(int page);
 bool PageNeedsLicence(int page);
 
 struct ControlChange {

@@ -1,6 +1,8 @@
 // Values of the wizard's page state and the constants the subsystems share.
 #pragma once
 
+#include "resources/resource_ids.h"
+
 enum WizardPageValue : int {
     PageQuit = -1,
     PageOptions = 0,
@@ -10,7 +12,7 @@ enum WizardPageValue : int {
 };
 
 // Posted on Enter and drawn with the black default frame: the Next button.
-constexpr int DefaultCommand = 1001;
+constexpr int DefaultCommand = IDC_NEXT;
 
 // Every path lives in a buffer of this many bytes, terminator included.
 constexpr int PathCapacity = 260;

@@ -13,8 +13,8 @@ namespace {
 constexpr unsigned LastCode = 0xD7F9;  // last level-1 hanzi
 
 std::size_t CellRowOffset(int cell, int scanLine) {
-  return static_cast<std::size_t>(16 * (cell / FontCellsPerRow) + scanLine) * FontBytesPerScanLine +
-         2 * static_cast<std::size_t>(cell % FontCellsPerRow);
+  return static_cast<std::size_t>(GlyphCellSize * (cell / GlyphCellsPerRow) + scanLine) * GlyphImageRowBytes +
+         2 * static_cast<std::size_t>(cell % GlyphCellsPerRow);
 }
 
 }  // namespace
@@ -23,8 +23,7 @@ int FontCellForCode(unsigned code) {
   const unsigned lead = code >> 8;
   const unsigned trail = code & 0xFF;
   if (trail < 0xA1 || trail > 0xFE || code > LastCode) return -1;
-  if (lead >= 0xA1 && lead <= 0xA7) return static_cast<int>(94 * (lead - 0xA1) + (trail - 0xA1));
-  if (lead >= 0xB0) return static_cast<int>(658 + 94 * (lead - 0xB0) + (trail - 0xA1));
+  if ((lead >= 0xA1 && lead <= 0xA7) || lead >= 0xB0) return GlyphCellNumber(static_cast<std::uint16_t>(code));
   return -1;
 }
 

@@ -5,12 +5,14 @@
 
 #include "unifont_hex.h"
 
-constexpr int FontCellsPerRow = 32;
-constexpr int FontBytesPerScanLine = 64;
-constexpr int FontImageCells = 4416;  // 138 cell rows; cells 4,413 to 4,415 stay empty
-constexpr std::size_t FontImageSize = static_cast<std::size_t>(FontImageCells / FontCellsPerRow) * 16 * FontBytesPerScanLine;
+#include "render/glyph_font.h"
 
-// Cell of a GB2312 code inside the image, or -1 for a code the image does not hold.
+constexpr int FontImageCells = 4416;  // 138 cell rows; cells 4,413 to 4,415 stay empty
+constexpr std::size_t FontImageSize =
+    static_cast<std::size_t>(FontImageCells / GlyphCellsPerRow) * GlyphCellSize * GlyphImageRowBytes;
+
+// Cell of a GB2312 code inside the image (the setup's own cell numbering), or -1 for a code the
+// image does not hold.
 int FontCellForCode(unsigned code);
 
 // Unicode code point of a GB2312 code (glibc iconv), or 0 when GB2312 assigns none.

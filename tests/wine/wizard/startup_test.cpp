@@ -45,6 +45,9 @@ void CALLBACK ObserveAndCancel(HWND, UINT, UINT_PTR timer, DWORD)
 TEST(StartUp, ARunOpensTheWizardAndEndsWithZero)
 {
     ResetSetupState();
+    // The run itself must record these.
+    ::Setup.ModuleInstance = nullptr;
+    ::Setup.InstallLeafName = nullptr;
     Seen = RunObservation{};
     ASSERT_NE(0u, SetTimer(nullptr, 0, 100, ObserveAndCancel));
     EXPECT_EQ(0, RunSetup(GetModuleHandleA(nullptr), nullptr));

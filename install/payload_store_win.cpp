@@ -6,9 +6,8 @@
 
 #include <cstdio>
 
-#include "install/file_attributes.h"
+#include "install/file_attributes_win.h"
 #include "install/payload_target.h"
-#include "install/settings_file_win.h"
 #include "install/temporary_file_win.h"
 #include "shell/setup_state_win.h"
 
@@ -57,9 +56,7 @@ int WritePayloadFile(const char* fileName, const unsigned char* bytes, unsigned 
     if (!WriteWhole(temporary.Path(), bytes, length)) return 0;
     if (!temporary.MoveOver(target)) return 0;
 
-    if (!readOnly && !hidden) return 1;
-    const DWORD attributes = GetFileAttributesA(target);
-    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target, WithProtection(attributes, readOnly, hidden));
+    if (readOnly || hidden) AddProtectiveAttributes(target, readOnly, hidden);
     return 1;
 }
 

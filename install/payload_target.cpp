@@ -1,19 +1,15 @@
 // Where a payload file goes.
 #include "install/payload_target.h"
 
-#include <cstdio>
 #include <cstring>
+
+#include "install/bounded_format.h"
 
 bool BuildPayloadTarget(char* out, std::size_t capacity, const char* folder, const char* fileName,
                         const char* explicitPath)
 {
-    const int written = explicitPath ? std::snprintf(out, capacity, "%s", explicitPath)
-                                     : std::snprintf(out, capacity, "%s\\%s", folder, fileName);
-    if (written < 0 || static_cast<std::size_t>(written) >= capacity) {
-        if (capacity > 0) out[0] = '\0';
-        return false;
-    }
-    return true;
+    return explicitPath ? FormatInto(out, capacity, "%s", explicitPath)
+                        : FormatInto(out, capacity, "%s\\%s", folder, fileName);
 }
 
 bool PayloadTargetFolder(char* out, std::size_t capacity, const char* target)

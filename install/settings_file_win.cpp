@@ -23,14 +23,6 @@ void RewriteSettings(const char* path, int value)
 
 }  // namespace
 
-void ClearProtectiveAttributes(const char* path, int clearReadOnly, int clearHidden)
-{
-    const DWORD attributes = GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    const DWORD cleared = ClearedAttributes(attributes, clearReadOnly, clearHidden);
-    if (cleared != attributes) SetFileAttributesA(path, cleared);
-}
-
 void UpdateUiLanguageSetting()
 {
     char path[PathCapacity];

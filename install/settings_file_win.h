@@ -1,5 +1,6 @@
 // Recording the chosen user-interface language in OmniroUI.ini.
 #pragma once
 
+#include "install/file_attributes_win.h"
+
 void UpdateUiLanguageSetting();
-void ClearProtectiveAttributes(const char* path, int clearReadOnly, int clearHidden);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "product_window_win.h"
+#include "install/settings_file.h"
 #include "shell/wizard_pages.h"
 
 namespace {
@@ -18,7 +19,7 @@ bool SettingsPath(char* path, DWORD capacity) {
   char* slash = std::strrchr(path, '\\');
   if (!slash) return false;
   const std::size_t folderLength = static_cast<std::size_t>(slash - path);
-  const int written = std::snprintf(slash, capacity - folderLength, "\\OmniroUI.ini");
+  const int written = std::snprintf(slash, capacity - folderLength, "\\%s", SettingsFileName);
   return written > 0 && static_cast<std::size_t>(written) < capacity - folderLength;
 }
 

@@ -40,8 +40,9 @@ int main(int argc, char** argv) {
   if (!in) return Fail(std::string("cannot read ") + input);
   const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
-  std::string text = WithCrLfLines(source);
-  if (!charset.empty() && !ConvertEncoding(charset.c_str(), "UTF-8", WithCrLfLines(source), text))
+  const std::string lines = WithCrLfLines(source);
+  std::string text = lines;
+  if (!charset.empty() && !ConvertEncoding(charset.c_str(), "UTF-8", lines, text))
     return Fail(std::string(input) + ": not convertible to " + charset);
   const std::size_t longest = LongestLineBytes(text);
   if (maxLine != 0 && longest > maxLine) {

@@ -28,12 +28,6 @@ std::string SourceFile(const char* name)
     return path;
 }
 
-std::string ShellFolderPath(int folder)
-{
-    char path[PathCapacity];
-    return ResolveShellFolder(path, folder) ? path : "<none>";
-}
-
 // The system's Chinese variant as the setup derives it, from the code page this run has.
 int SystemChineseOfThisRun()
 {

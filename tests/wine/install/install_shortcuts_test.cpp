@@ -11,13 +11,6 @@
 
 namespace {
 
-std::string ShellFolder(int folder)
-{
-    char path[PathCapacity];
-    if (!ResolveShellFolder(path, folder)) return "<none>";
-    return path;
-}
-
 // File names compare without case, as the file system does.
 bool EndsWith(const std::string& text, const std::string& tail)
 {
@@ -38,12 +31,12 @@ protected:
 
 TEST_F(Shortcuts, ShellFoldersResolveToRealFolders)
 {
-    const std::string programs = ShellFolder(FolderPrograms);
+    const std::string programs = ShellFolderPath(FolderPrograms);
     EXPECT_TRUE(EndsWith(programs, "\\Start Menu\\Programs")) << programs;
-    const std::string startup = ShellFolder(FolderStartup);
+    const std::string startup = ShellFolderPath(FolderStartup);
     EXPECT_TRUE(EndsWith(startup, "\\Start Menu\\Programs\\Startup")) << startup;
     for (int folder : {FolderPrograms, FolderDesktop, FolderStartup}) {
-        EXPECT_TRUE(GetFileAttributesA(ShellFolder(folder).c_str()) & FILE_ATTRIBUTE_DIRECTORY) << folder;
+        EXPECT_TRUE(GetFileAttributesA(ShellFolderPath(folder).c_str()) & FILE_ATTRIBUTE_DIRECTORY) << folder;
     }
 }
 
@@ -81,9 +74,9 @@ TEST_F(Shortcuts, ALinkThatCannotBeSavedFails)
 TEST_F(Shortcuts, GroupDesktopAndStartupLinksLandInTheirShellFolders)
 {
     const char* group = "Vocalith Engine Test";
-    const std::string groupFolder = ShellFolder(FolderPrograms) + "\\" + group;
-    const std::string desktopLink = ShellFolder(FolderDesktop) + "\\Vocalith Engine Test.lnk";
-    const std::string startupLink = ShellFolder(FolderStartup) + "\\Vocalith Engine Test.lnk";
+    const std::string groupFolder = ShellFolderPath(FolderPrograms) + "\\" + group;
+    const std::string desktopLink = ShellFolderPath(FolderDesktop) + "\\Vocalith Engine Test.lnk";
+    const std::string startupLink = ShellFolderPath(FolderStartup) + "\\Vocalith Engine Test.lnk";
     const RemovedAtEnd cleanup({groupFolder, desktopLink, startupLink});
 
     const ShortcutEntry links[] = {

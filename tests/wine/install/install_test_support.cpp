@@ -5,6 +5,8 @@
 #include <shlobj.h>
 
 #include "install/com_scope_win.h"
+#include "install/shortcuts_win.h"
+#include "shell/setup_state_win.h"
 
 namespace {
 
@@ -35,4 +37,10 @@ LinkFields LoadLink(const std::string& linkPath)
     if (!MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH)) return {};
     if (FAILED(file->Load(widePath, STGM_READ))) return {};
     return LinkFieldsOf(link.Get());
+}
+
+std::string ShellFolderPath(int folder)
+{
+    char path[PathCapacity];
+    return ResolveShellFolder(path, folder) ? path : "<none>";
 }

@@ -6,6 +6,9 @@
 
 #include "test_files.h"
 
+// The path of a shell folder as the setup resolves it, or "<none>".
+std::string ShellFolderPath(int folder);
+
 // What a link file holds, read back through IShellLinkA and IPersistFile::Load.
 struct LinkFields {
     bool Loaded = false;

@@ -48,7 +48,7 @@ ChooserSeen RunChooser(const StandInWizard& wizard, const std::function<void(HWN
 
 TEST(FolderChooser, OkWritesTheShownFolderWithTheLeafName)
 {
-    ScratchFolder scratch("ok");
+    ScratchFolder scratch;
     StandInWizard wizard;
     wizard.SetInstallDir("C:\\Vocalith");
     ASSERT_TRUE(SetCurrentDirectoryA(scratch.Path().c_str()));
@@ -67,7 +67,7 @@ TEST(FolderChooser, OkWritesTheShownFolderWithTheLeafName)
 
 TEST(FolderChooser, DriveRootGetsOneBackslash)
 {
-    ScratchFolder scratch("root");  // puts the current directory back
+    ScratchFolder scratch;  // puts the current directory back
     StandInWizard wizard;
     ASSERT_TRUE(SetCurrentDirectoryA("C:\\"));
     RunChooser(wizard, [](HWND chooser) { PostCommand(chooser, IDOK); });
@@ -78,7 +78,7 @@ TEST(FolderChooser, DriveRootGetsOneBackslash)
 
 TEST(FolderChooser, FolderPickedInTheListAndDirectoryPutBack)
 {
-    ScratchFolder scratch("pick");
+    ScratchFolder scratch;
     const std::string picked = scratch.Path() + "\\Program Files";
     ASSERT_TRUE(CreateDirectoryA(picked.c_str(), nullptr));
     for (int end : {IDOK, IDCANCEL}) {
@@ -106,7 +106,7 @@ TEST(FolderChooser, FolderPickedInTheListAndDirectoryPutBack)
 
 TEST(FolderChooser, CancelChangesNothing)
 {
-    ScratchFolder scratch("cancel");
+    ScratchFolder scratch;
     StandInWizard wizard;
     wizard.SetInstallDir("D:\\Somewhere\\Vocalith");
     lstrcpynA(::Setup.InstallFolder, "D:\\Somewhere", sizeof ::Setup.InstallFolder);
@@ -120,7 +120,7 @@ TEST(FolderChooser, CancelChangesNothing)
 
 TEST(FolderChooser, FolderTooLongForTheLeafNameIsRefused)
 {
-    ScratchFolder scratch("long");
+    ScratchFolder scratch;
     // A folder whose path fits 260 bytes but not with "\Vocalith" after it.
     std::string deep = scratch.Path();
     while (deep.size() < 252) {

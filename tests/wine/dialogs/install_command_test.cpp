@@ -12,6 +12,7 @@
 #include "shell/messages.h"
 #include "shell/setup_state_win.h"
 #include "stand_in_wizard.h"
+#include "test_files.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ std::vector<BoxShown> RunCommand(const StandInWizard& wizard)
 
 TEST(InstallCommand, FolderThatCannotBeMadeIsRefusedAndTheWizardStays)
 {
-    ScratchFolder scratch("refused");
+    ScratchFolder scratch;
     const std::string folder = scratch.Path() + "\\missing\\Vocalith";  // two levels below what exists
     struct Case {
         int Before;
@@ -56,7 +57,7 @@ TEST(InstallCommand, FolderThatCannotBeMadeIsRefusedAndTheWizardStays)
         EXPECT_EQ("Cannot create folder! Please check folder path.", boxes[0].English);
         EXPECT_EQ(c.After, ::Setup.WizardPage);
         EXPECT_EQ(folder, std::string(::Setup.InstallFolder));
-        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((scratch.Path() + "\\missing").c_str()));
+        EXPECT_FALSE(PathExists(scratch.Path() + "\\missing"));
         EXPECT_EQ(before, CurrentDirectory());
         for (int id : {IDC_NEXT, IDC_BACK, IDCANCEL}) EXPECT_TRUE(Visible(wizard, id)) << id;
     }
@@ -69,7 +70,7 @@ class AcceptedFolder : public ::testing::TestWithParam<bool> {};
 TEST_P(AcceptedFolder, ChoicesRecordedButtonsHiddenPointerCentredFailureReported)
 {
     const bool exists = GetParam();
-    ScratchFolder scratch(exists ? "existing" : "created");
+    ScratchFolder scratch;
     const std::string folder = exists ? scratch.Path() : scratch.Path() + "\\Vocalith";
     StandInWizard wizard;
     wizard.SetInstallDir(folder);
@@ -97,7 +98,7 @@ TEST_P(AcceptedFolder, ChoicesRecordedButtonsHiddenPointerCentredFailureReported
     EXPECT_EQ(2, ::Setup.UiLanguage);
     for (int id : {IDC_NEXT, IDC_BACK, IDCANCEL}) EXPECT_FALSE(Visible(wizard, id)) << id;
 
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(folder.c_str()));
+    EXPECT_TRUE(PathExists(folder));
     // An existing folder is entered and stays current; a created one is not entered.
     EXPECT_EQ(exists ? folder : before, CurrentDirectory());
 

@@ -46,17 +46,6 @@ std::string CurrentDirectory()
     return path;
 }
 
-ScratchFolder::ScratchFolder(const std::string& tag) : previousDirectory_(CurrentDirectory())
-{
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    path_ = std::string(temp) + "vocalith-dialogs-" + std::to_string(GetCurrentProcessId()) + "-" + tag;
-    RemoveTree(path_);
-    CreateDirectoryA(path_.c_str(), nullptr);
-}
+ScratchFolder::ScratchFolder() : previousDirectory_(CurrentDirectory()) {}
 
-ScratchFolder::~ScratchFolder()
-{
-    SetCurrentDirectoryA(previousDirectory_.c_str());
-    RemoveTree(path_);
-}
+ScratchFolder::~ScratchFolder() { SetCurrentDirectoryA(previousDirectory_.c_str()); }

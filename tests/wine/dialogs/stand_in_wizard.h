@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "test_files.h"
+
 class StandInWizard {
 public:
     StandInWizard();
@@ -19,20 +21,20 @@ private:
     HWND window_;
 };
 
-// A fresh folder under the temp folder, removed with its contents afterwards; the current
-// directory is put back as it was.
+// A fresh folder of the running test; the current directory is put back as it was before the
+// folder is removed.
 class ScratchFolder {
 public:
-    explicit ScratchFolder(const std::string& tag);
+    ScratchFolder();
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    const std::string& Path() const { return path_; }
+    const std::string& Path() const { return folder_.Path(); }
 
 private:
-    std::string path_;
     std::string previousDirectory_;
+    TemporaryFolder folder_;
 };
 
 std::string CurrentDirectory();

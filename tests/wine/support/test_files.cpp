@@ -59,8 +59,12 @@ TemporaryFolder::TemporaryFolder()
 {
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
-    path_ = std::string(temp) + "vocalith-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    // Parameterised tests are named "Test/Parameter": keep the name one folder deep.
+    for (char& c : name) {
+        if (c == '/') c = '-';
+    }
+    path_ = std::string(temp) + "vocalith-test-" + std::to_string(GetCurrentProcessId()) + "-" + name;
     RemoveTree(path_);
     CreateDirectoryA(path_.c_str(), nullptr);
 }

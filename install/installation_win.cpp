@@ -51,7 +51,7 @@ int RunInstallation()
 {
     WorkBuffer buffer(CatalogueBufferSize);
     if (!buffer.Bytes()) {
-        ShowMessage(OutOfMemoryMessage.Chinese, OutOfMemoryMessage.English, MessageOk, Setup.WizardWindow);
+        ShowMessage(OutOfMemoryMessage, MessageOk, Setup.WizardWindow);
         return 0;
     }
     HWND progressBar = GetDlgItem(Setup.WizardWindow, IDC_PROGRESS);

@@ -109,7 +109,7 @@ void FolderChooser(HWND wizard)
 
     char path[PathCapacity];
     if (!JoinInstallPath(path, sizeof path, Setup.InstallFolder, Setup.InstallLeafName)) {
-        ShowMessage(FolderRefusedMessage.Chinese, FolderRefusedMessage.English, MessageOk, wizard);
+        ShowMessage(FolderRefusedMessage, MessageOk, wizard);
         return;
     }
     SetDlgItemTextA(wizard, IDC_INSTALL_DIR, path);

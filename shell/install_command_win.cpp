@@ -20,11 +20,6 @@
 
 namespace {
 
-void Show(HWND wizard, const MessageText& text)
-{
-    ShowMessage(text.Chinese, text.English, MessageOk, wizard);
-}
-
 // An existing folder becomes (and stays) the current directory; a missing one is made, one level.
 bool EnterOrCreateFolder(const char* folder)
 {
@@ -72,7 +67,7 @@ InstallOutcome HandOffPackage(HWND wizard)
 {
     WorkBuffer buffer(PackageBufferSize);
     if (!buffer.Bytes()) {
-        Show(wizard, OutOfMemoryMessage);
+        ShowMessage(OutOfMemoryMessage, MessageOk, wizard);
         return InstallOutcome::NoPackageMemory;
     }
     char temp[PathCapacity];
@@ -99,11 +94,11 @@ InstallOutcome Install(HWND wizard)
     WaitForMinimumDuration(start);
 
     if (!ok) {
-        Show(wizard, FailureMessage);
+        ShowMessage(FailureMessage, MessageOk, wizard);
         return InstallOutcome::InstallationFailed;
     }
-    Show(wizard, SuccessMessage);
-    if (ShowMessage(PackageQuestionMessage.Chinese, PackageQuestionMessage.English, MessageOkCancel, wizard) != IDOK)
+    ShowMessage(SuccessMessage, MessageOk, wizard);
+    if (ShowMessage(PackageQuestionMessage, MessageOkCancel, wizard) != IDOK)
         return InstallOutcome::QuestionDeclined;
     return HandOffPackage(wizard);
 }
@@ -120,6 +115,6 @@ void RunInstallCommand(HWND wizard)
     if (EnterOrCreateFolder(Setup.InstallFolder))
         outcome = Install(wizard);
     else
-        Show(wizard, FolderRefusedMessage);
+        ShowMessage(FolderRefusedMessage, MessageOk, wizard);
     Setup.WizardPage = PageAfterInstall(Setup.WizardPage, outcome);
 }

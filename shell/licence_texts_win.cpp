@@ -28,7 +28,7 @@ bool LoadOne(HWND wizard, unsigned short item)
 {
     WorkBuffer buffer(LicenceBufferSize);
     if (!buffer.Bytes()) {
-        ShowMessage(OutOfMemoryMessage.Chinese, OutOfMemoryMessage.English, MessageOk, Setup.WizardWindow);
+        ShowMessage(OutOfMemoryMessage, MessageOk, Setup.WizardWindow);
         return false;
     }
     unsigned long length = 0;

@@ -74,7 +74,7 @@ bool LoadGlyphFont(int* exitCode)
 {
     WorkBuffer font(FontBufferSize);
     if (!font.Bytes()) {
-        ShowMessage(OutOfMemoryMessage.Chinese, OutOfMemoryMessage.English, MessageOk, nullptr);
+        ShowMessage(OutOfMemoryMessage, MessageOk, nullptr);
         *exitCode = 1;
         return false;
     }

@@ -5,6 +5,7 @@
 #include "dialogs_fixture_ids.h"
 #include "resources/resource_ids.h"
 #include "shell/setup_state_win.h"
+#include "shell/wizard_pages.h"
 #include "test_files.h"
 
 namespace {
@@ -19,9 +20,10 @@ StandInWizard::StandInWizard()
     ::Setup.ModuleInstance = GetModuleHandleA(nullptr);
     ::Setup.WizardWindow = window_;
     HWND list = GetDlgItem(window_, IDC_LANGUAGE);
-    for (const char* name : {"English", "Chinese(Simplified)", "Chinese(Traditional)"}) {
-        const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-        SendMessageA(list, CB_SETITEMDATA, index, index);
+    for (const int language : OfferedUiLanguages) {
+        const LRESULT index =
+            SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(UiLanguageName(language)));
+        SendMessageA(list, CB_SETITEMDATA, index, language);
     }
     SendMessageA(list, CB_SETCURSEL, 0, 0);
 }

@@ -7,48 +7,48 @@
 #include <tlhelp32.h>
 
 #include <cstdio>
-#include <vector>
+#include <cstring>
 
 #include "driver_steps.h"
+#include "install/catalogue.h"
 #include "install/com_scope_win.h"
+#include "install/settings_file.h"
+#include "install/shortcut_names.h"
+#include "shell/install_command.h"
 
 namespace {
 
-struct CatalogueFile {
-    const char* Name;
-    int ReadOnly;
-    int Hidden;
-};
-
-const CatalogueFile Catalogue[] = {
-#define CATALOGUE_PROGRESS(position)
-#define CATALOGUE_FILE(item, name, readOnly, hidden) {name, readOnly, hidden},
-#define PAYLOAD_EXTRA(item, name, language)
-#include "payload_items.def"
-#undef CATALOGUE_PROGRESS
-#undef CATALOGUE_FILE
-#undef PAYLOAD_EXTRA
-};
-
-const wchar_t SettingsFile[] = L"OmniroUI.ini";
-const wchar_t FontFile[] = L"ChnBmp.bin";
-const wchar_t PackageName[] = L"Sapi51forKelvu.msi";
-
-// The link names as the bytes the setup passes to the ANSI shell, in their own code page.
-const char SimplifiedProduct[] = "\xbf\xc2\xb6\xfb\xce\xe9\xce\xd6\xbf\xa8\xc0\xef";
-const char SimplifiedUninstall[] = "\xbf\xc2\xb6\xfb\xce\xe9\xce\xd6\xbf\xa8\xc0\xef\xd0\xb6\xd4\xd8";
-const char TraditionalProduct[] = "\xac\x5f\xba\xb8\xa5\xee\xa8\x55\xa5\x64\xb8\xcc";
-const char TraditionalUninstall[] = "\xac\x5f\xba\xb8\xa5\xee\xa8\x55\xa5\x64\xb8\xcc\xa8\xf8\xb8\xfc";
-
-std::wstring Decode(const char* bytes, UINT codePage) {
-    wchar_t text[64] = L"";
-    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, -1, text, 64);
-    return text;
-}
+// The catalogue items the links point at: the program and its uninstaller.
+constexpr unsigned short ProgramItem = 109;
+constexpr unsigned short UninstallerItem = 192;
 
 std::wstring Join(const std::wstring& folder, const std::wstring& name) { return folder + L"\\" + name; }
 
-std::wstring FileName(const char* name) { return Widen(name); }
+std::wstring FileName(const CatalogueRow& row) { return Decode(row.FileName, CP_UTF8); }
+
+// The file name the catalogue gives a payload item.
+std::wstring CatalogueFileName(unsigned short item) {
+    for (size_t i = 0; i < CatalogueRowCount; ++i)
+        if (Catalogue[i].Action == CatalogueAction::Write && Catalogue[i].Item == item) return FileName(Catalogue[i]);
+    return L"<no catalogue row for item " + std::to_wstring(item) + L">";
+}
+
+// The link names as the bytes the setup passes to the ANSI shell, decoded in their own code page.
+LinkNames NamesOf(const ShortcutNames& names, UINT codePage) {
+    return {Decode(names.Product, codePage), Decode(names.Uninstall, codePage)};
+}
+
+// Where the setup puts the links of one name pair.
+struct LinkPathSet {
+    std::wstring Group, ProductLink, UninstallLink, DesktopLink, StartupLink;
+};
+
+LinkPathSet LinkPaths(const LinkNames& names) {
+    std::wstring group = Join(ShellFolder(CSIDL_PROGRAMS), names.Product);
+    return {group, Join(group, names.Product + L".lnk"), Join(group, names.Uninstall + L".lnk"),
+            Join(ShellFolder(CSIDL_DESKTOPDIRECTORY), names.Product + L".lnk"),
+            Join(ShellFolder(CSIDL_STARTUP), names.Product + L".lnk")};
+}
 
 struct LinkRead {
     bool Loaded = false;
@@ -79,13 +79,7 @@ std::string AppendedBlock(int uiLanguage) {
     return "\r\n[Config]\r\nUILanguage=" + std::to_string(uiLanguage) + "\r\n\r\n";
 }
 
-size_t FontIndex() {
-    for (size_t i = 0; i < sizeof Catalogue / sizeof Catalogue[0]; ++i)
-        if (FileName(Catalogue[i].Name) == FontFile) return i;
-    return 0;
-}
-
-bool ExpectAttributes(const std::wstring& path, const CatalogueFile& file) {
+bool ExpectAttributes(const std::wstring& path, const CatalogueRow& file) {
     DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return Fail("expected the file %s, seen none", Utf8(path).c_str());
     DWORD want = (file.ReadOnly ? FILE_ATTRIBUTE_READONLY : 0) | (file.Hidden ? FILE_ATTRIBUTE_HIDDEN : 0);
@@ -97,9 +91,9 @@ bool ExpectAttributes(const std::wstring& path, const CatalogueFile& file) {
 
 }  // namespace
 
-LinkNames EnglishLinkNames() { return {L"Kelvu Vocalith", L"UnInstall Vocalith"}; }
-LinkNames SimplifiedLinkNames() { return {Decode(SimplifiedProduct, 936), Decode(SimplifiedUninstall, 936)}; }
-LinkNames TraditionalLinkNames() { return {Decode(TraditionalProduct, 950), Decode(TraditionalUninstall, 950)}; }
+LinkNames EnglishLinkNames() { return NamesOf(EnglishShortcutNames, CP_UTF8); }
+LinkNames SimplifiedLinkNames() { return NamesOf(SimplifiedShortcutNames, 936); }
+LinkNames TraditionalLinkNames() { return NamesOf(TraditionalShortcutNames, 950); }
 
 std::wstring ShellFolder(int csidl) {
     wchar_t path[MAX_PATH] = L"";
@@ -110,7 +104,7 @@ std::wstring ShellFolder(int csidl) {
 std::wstring TempPackagePath() {
     wchar_t temp[MAX_PATH] = L"";
     GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + PackageName;
+    return std::wstring(temp) + Decode(SapiPackageName, CP_UTF8);
 }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -147,9 +141,10 @@ void CleanState() {
     }
     DeleteTree(L"C:\\e2e");
     for (const LinkNames& names : {EnglishLinkNames(), SimplifiedLinkNames(), TraditionalLinkNames()}) {
-        DeleteTree(Join(ShellFolder(CSIDL_PROGRAMS), names.Product));
-        DeleteTree(Join(ShellFolder(CSIDL_DESKTOPDIRECTORY), names.Product + L".lnk"));
-        DeleteTree(Join(ShellFolder(CSIDL_STARTUP), names.Product + L".lnk"));
+        LinkPathSet paths = LinkPaths(names);
+        DeleteTree(paths.Group);
+        DeleteTree(paths.DesktopLink);
+        DeleteTree(paths.StartupLink);
     }
     DeleteTree(TempPackagePath());
 }
@@ -180,13 +175,15 @@ bool ExpectSameBytes(const std::wstring& path, const std::wstring& source) {
 
 bool ExpectInstalledFiles(const std::wstring& folder, int uiLanguage) {
     bool ok = true;
-    for (const CatalogueFile& file : Catalogue) {
-        std::wstring name = FileName(file.Name), path = Join(folder, name), source = Join(Paths.PayloadFiles, name);
+    for (size_t i = 0; i < CatalogueRowCount; ++i) {
+        const CatalogueRow& file = Catalogue[i];
+        if (file.Action != CatalogueAction::Write) continue;
+        std::wstring name = FileName(file), path = Join(folder, name), source = Join(Paths.PayloadFiles, name);
         if (!ExpectAttributes(path, file)) {
             ok = false;
             continue;
         }
-        if (name != SettingsFile) {
+        if (strcmp(file.FileName, SettingsFileName) != 0) {
             ok = ExpectSameBytes(path, source) && ok;
             continue;
         }
@@ -204,17 +201,22 @@ bool ExpectInstalledFiles(const std::wstring& folder, int uiLanguage) {
 
 bool ExpectStoppedAtFont(const std::wstring& folder) {
     bool ok = true;
-    size_t font = FontIndex();
-    for (size_t i = 0; i < sizeof Catalogue / sizeof Catalogue[0]; ++i) {
-        std::wstring name = FileName(Catalogue[i].Name), path = Join(folder, name);
-        if (i < font) {
-            ok = ExpectAttributes(path, Catalogue[i]) && ok;
+    const CatalogueRow* font = nullptr;
+    for (size_t i = 0; i < CatalogueRowCount; ++i) {
+        const CatalogueRow& row = Catalogue[i];
+        if (row.Action != CatalogueAction::Write) continue;
+        std::wstring name = FileName(row), path = Join(folder, name);
+        if (IsDecidingRow(row)) {
+            font = &row;
+        } else if (!font) {
+            ok = ExpectAttributes(path, row) && ok;
             if (ok) ok = ExpectSameBytes(path, Join(Paths.PayloadFiles, name)) && ok;  // the INI keeps its source bytes
-        } else if (i > font && Exists(path)) {
+        } else if (Exists(path)) {
             ok = Fail("expected no %s after the font file failed, seen one", Utf8(path).c_str());
         }
     }
-    DWORD fontAttributes = GetFileAttributesW(Join(folder, FontFile).c_str());
+    if (!font) return Fail("expected a font row in the catalogue, seen none");
+    DWORD fontAttributes = GetFileAttributesW(Join(folder, FileName(*font)).c_str());
     if (!(fontAttributes != INVALID_FILE_ATTRIBUTES && (fontAttributes & FILE_ATTRIBUTE_DIRECTORY)))
         ok = Fail("expected the folder that blocks the font file to stay a folder, seen attributes 0x%lx", fontAttributes);
     return ok;
@@ -243,21 +245,21 @@ bool ExpectNoLink(const std::wstring& link) {
 }
 
 bool ExpectLinks(const LinkNames& names, const std::wstring& folder, bool desktop, bool startup) {
-    std::wstring group = Join(ShellFolder(CSIDL_PROGRAMS), names.Product);
-    std::wstring program = Join(folder, L"Vocalith.exe"), uninstaller = Join(folder, L"VocalithUnInstall.exe");
-    bool ok = ExpectLink(Join(group, names.Product + L".lnk"), program, names.Product);
-    ok = ExpectLink(Join(group, names.Uninstall + L".lnk"), uninstaller, names.Uninstall) && ok;
-    std::wstring desktopLink = Join(ShellFolder(CSIDL_DESKTOPDIRECTORY), names.Product + L".lnk");
-    std::wstring startupLink = Join(ShellFolder(CSIDL_STARTUP), names.Product + L".lnk");
-    ok = (desktop ? ExpectLink(desktopLink, program, names.Product) : ExpectNoLink(desktopLink)) && ok;
-    ok = (startup ? ExpectLink(startupLink, program, names.Product) : ExpectNoLink(startupLink)) && ok;
+    LinkPathSet paths = LinkPaths(names);
+    std::wstring program = Join(folder, CatalogueFileName(ProgramItem));
+    std::wstring uninstaller = Join(folder, CatalogueFileName(UninstallerItem));
+    bool ok = ExpectLink(paths.ProductLink, program, names.Product);
+    ok = ExpectLink(paths.UninstallLink, uninstaller, names.Uninstall) && ok;
+    ok = (desktop ? ExpectLink(paths.DesktopLink, program, names.Product) : ExpectNoLink(paths.DesktopLink)) && ok;
+    ok = (startup ? ExpectLink(paths.StartupLink, program, names.Product) : ExpectNoLink(paths.StartupLink)) && ok;
     return ok;
 }
 
 bool ExpectNoLinks(const LinkNames& names) {
-    bool ok = ExpectNoLink(Join(ShellFolder(CSIDL_PROGRAMS), names.Product));
-    ok = ExpectNoLink(Join(ShellFolder(CSIDL_DESKTOPDIRECTORY), names.Product + L".lnk")) && ok;
-    return ExpectNoLink(Join(ShellFolder(CSIDL_STARTUP), names.Product + L".lnk")) && ok;
+    LinkPathSet paths = LinkPaths(names);
+    bool ok = ExpectNoLink(paths.Group);
+    ok = ExpectNoLink(paths.DesktopLink) && ok;
+    return ExpectNoLink(paths.StartupLink) && ok;
 }
 
 std::set<DWORD> ProcessesNamed(const wchar_t* exeName) {
@@ -311,16 +313,13 @@ void PrintInstallation(const std::wstring& folder, const LinkNames& names) {
         FindClose(search);
     }
     bool settingsRead;
-    std::string settings = ReadBytes(Join(folder, SettingsFile), &settingsRead);
+    std::string settings = ReadBytes(Join(folder, Decode(SettingsFileName, CP_UTF8)), &settingsRead);
     size_t key = settings.find("UILanguage=");
-    printf("  %s: %s\n", Utf8(SettingsFile).c_str(),
+    printf("  %s: %s\n", SettingsFileName,
            key == std::string::npos ? "no UILanguage line" : settings.substr(key, settings.find('\r', key) - key).c_str());
-    std::wstring group = Join(ShellFolder(CSIDL_PROGRAMS), names.Product);
-    std::vector<std::wstring> links = {Join(group, names.Product + L".lnk"), Join(group, names.Uninstall + L".lnk"),
-                                       Join(ShellFolder(CSIDL_DESKTOPDIRECTORY), names.Product + L".lnk"),
-                                       Join(ShellFolder(CSIDL_STARTUP), names.Product + L".lnk")};
+    LinkPathSet paths = LinkPaths(names);
     printf("Links:\n");
-    for (const std::wstring& link : links) {
+    for (const std::wstring& link : {paths.ProductLink, paths.UninstallLink, paths.DesktopLink, paths.StartupLink}) {
         LinkRead read = ReadLink(link);
         if (read.Loaded) printf("  %s\n    -> %s\n", Utf8(link).c_str(), Utf8(read.Target).c_str());
         else printf("  %s: none\n", Utf8(link).c_str());

@@ -14,7 +14,7 @@ namespace {
 
 // Paths from the build are Unix paths; Wine shows the Unix root as drive Z.
 std::wstring WindowsPath(const char* path) {
-    std::wstring out = Widen(path);
+    std::wstring out = Decode(path, CP_UTF8);
     if (!out.empty() && out[0] == L'/') out = L"Z:" + out;
     for (wchar_t& c : out)
         if (c == L'/') c = L'\\';
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
             !Option(argv[i], "--payload=", &Paths.PayloadFiles) && !Option(argv[i], "--screens=", &screens))
             return Usage();
     }
-    Paths.ScreensRoot = screens + L"\\" + Widen(scenario->Name);
+    Paths.ScreensRoot = screens + L"\\" + Decode(scenario->Name, CP_UTF8);
     DeleteTree(Paths.ScreensRoot);
     MakeFolders(Paths.ScreensRoot);
     ScopedComApartment com;

@@ -1,6 +1,9 @@
 // The e2e scenarios: each walks the real setup as a user would and checks what it shows and leaves.
 #include "driver_scenarios.h"
 
+#include <windows.h>
+// dlgs.h needs windows.h first.
+#include <dlgs.h>
 #include <shlobj.h>
 
 #include <cstdio>
@@ -9,10 +12,12 @@
 #include "driver_checks.h"
 #include "driver_steps.h"
 #include "resource_ids.h"
+#include "shell/install_command.h"
 
 namespace {
 
 const wchar_t DefaultFolder[] = L"C:\\Vocalith";
+const wchar_t ChooserCaption[] = L"" FOLDER_CHOOSER_CAPTION;
 
 const wchar_t SuccessChinese[] = L"祝贺您：安装顺利完成！";
 const wchar_t SuccessEnglish[] = L"Congratulations! Installation Success!";
@@ -44,14 +49,14 @@ bool NextTo(SetupRun& run, int shownId, const char* screen) {
 bool WaitChooser(SetupRun& run, HWND* chooser, bool checkCaption = true) {
     // Wine's own caption for the old-style dialog is "Open File": accept it for the wait, fail on it after.
     if (!WaitFor(LongWait, [&] {
-            return (*chooser = run.FindWindowCaptioned(L"Choose Destination Directory")) != nullptr ||
+            return (*chooser = run.FindWindowCaptioned(ChooserCaption)) != nullptr ||
                    (*chooser = run.FindWindowCaptioned(L"Open File")) != nullptr;
         }))
-        return run.WaitWindow(L"Choose Destination Directory", chooser, 0);
+        return run.WaitWindow(ChooserCaption, chooser, 0);
     wchar_t caption[256] = L"";
     GetWindowTextW(*chooser, caption, 256);
-    if (checkCaption && wcscmp(caption, L"Choose Destination Directory") != 0)
-        Fail("expected the chooser captioned \"Choose Destination Directory\", seen \"%s\"", Utf8(caption).c_str());
+    if (checkCaption && wcscmp(caption, ChooserCaption) != 0)
+        Fail("expected the chooser captioned \"%s\", seen \"%s\"", FOLDER_CHOOSER_CAPTION, Utf8(caption).c_str());
     return true;
 }
 
@@ -71,27 +76,42 @@ bool PressInstall(SetupRun& run, ULONGLONG* pressed) {
     return true;
 }
 
-// The success box, then the package question answered with answer (after atQuestion, when given).
-bool FinishInstall(SetupRun& run, ULONGLONG pressed, int answer, const std::function<void()>& atQuestion = nullptr) {
+// What a message box of the setup must show.
+struct BoxExpected {
+    const char* Screen;
+    const wchar_t* Chinese;
+    const wchar_t* English;
+    std::vector<int> Buttons;
+};
+
+// Waits for the box, saves its screen, checks its lines, buttons and layout, calls beforeAnswer (when given,
+// with the tick count at which the box was seen) and answers it.
+bool AnswerBox(SetupRun& run, const BoxExpected& expected, int answer,
+               const std::function<void(ULONGLONG seen)>& beforeAnswer = nullptr) {
     MessageBoxSeen box;
     REQUIRE(WaitMessageBox(run, &box));
-    ULONGLONG waited = GetTickCount64() - pressed;
-    run.Screen("success");
-    CHECK(ExpectMessage(box, SuccessChinese, SuccessEnglish));
-    CHECK(ExpectButtons(box, {IDOK}));
+    ULONGLONG seen = GetTickCount64();
+    run.Screen(expected.Screen);
+    CHECK(ExpectMessage(box, expected.Chinese, expected.English));
+    CHECK(ExpectButtons(box, expected.Buttons));
     CHECK(ExpectLaidOut(box));
-    // Whole-second clock readings: more than 4 and at most 5 s after Install, plus the time to show the box.
-    if (waited < 4000 || waited >= 8000)
-        Fail("expected the success box 4 to 8 s after Install, seen it after %llu ms", waited);
-    REQUIRE(AnswerMessage(box, IDOK));
-    REQUIRE(WaitMessageBox(run, &box));
-    run.Screen("package-question");
-    CHECK(ExpectMessage(box, QuestionChinese, QuestionEnglish));
-    CHECK(ExpectButtons(box, {IDOK, IDCANCEL}));
-    CHECK(ExpectLaidOut(box));
-    if (atQuestion) atQuestion();
+    if (beforeAnswer) beforeAnswer(seen);
     REQUIRE(AnswerMessage(box, answer));
     return true;
+}
+
+// The success box, then the package question answered with answer (after atQuestion, when given).
+bool FinishInstall(SetupRun& run, ULONGLONG pressed, int answer, const std::function<void()>& atQuestion = nullptr) {
+    REQUIRE(AnswerBox(run, {"success", SuccessChinese, SuccessEnglish, {IDOK}}, IDOK, [&](ULONGLONG seen) {
+        // Whole-second clock readings: more than 4 and at most 5 s after Install, plus the time to show the box.
+        ULONGLONG waited = seen - pressed;
+        if (waited < 4000 || waited >= 8000)
+            Fail("expected the success box 4 to 8 s after Install, seen it after %llu ms", waited);
+    }));
+    return AnswerBox(run, {"package-question", QuestionChinese, QuestionEnglish, {IDOK, IDCANCEL}}, answer,
+                     [&](ULONGLONG) {
+                         if (atQuestion) atQuestion();
+                     });
 }
 
 bool ExpectLicenceShowsEnglish(HWND wizard) {
@@ -116,7 +136,7 @@ bool StartAndQuit() {
     bool ok = true;
     for (const Way& way : ways) {
         printf("-- quit by %s\n", way.Name);
-        SetupRun run("start");
+        SetupRun run;
         REQUIRE(StartWizard(run));
         if (way.Act == ways[0].Act) {
             run.Screen("options");
@@ -134,7 +154,7 @@ bool StartAndQuit() {
 }
 
 bool DamagedFont() {
-    SetupRun run("damaged-font");
+    SetupRun run;
     REQUIRE(run.Start(Paths.DamagedSetup));
     HWND seen = nullptr;
     bool ended = WaitFor(LongWait, [&] {
@@ -148,7 +168,7 @@ bool DamagedFont() {
 }
 
 bool Pages() {
-    SetupRun run("pages");
+    SetupRun run;
     REQUIRE(StartWizard(run));
     HWND wizard = run.Wizard();
     run.Screen("options");
@@ -178,7 +198,7 @@ bool Pages() {
     CHECK(ExpectLicenceShowsEnglish(wizard));
     bool read;
     std::string english = ReadBytes(Paths.PayloadFiles + L"\\license_en.txt", &read);
-    CHECK(ExpectText(wizard, IDC_LICENCE_EN, AsAnsiWindowText(english)));
+    CHECK(ExpectText(wizard, IDC_LICENCE_EN, Decode(english, CP_ACP)));
 
     REQUIRE(ClickButton(wizard, IDC_ENGLISH));
     REQUIRE(WaitVisible(wizard, IDC_LICENCE_CN, true));
@@ -196,7 +216,7 @@ bool Pages() {
     if (ListCount(list) != static_cast<int>(lines.size()))
         Fail("Chinese licence: expected %d lines, seen %d", static_cast<int>(lines.size()), ListCount(list));
     for (size_t i = 0; i < lines.size() && i < static_cast<size_t>(ListCount(list)); ++i)
-        if (ListText(list, static_cast<int>(i)) != AsAnsiWindowText(lines[i])) {
+        if (ListText(list, static_cast<int>(i)) != Decode(lines[i], CP_ACP)) {
             Fail("Chinese licence line %d differs from the source", static_cast<int>(i) + 1);
             break;
         }
@@ -215,7 +235,7 @@ bool Pages() {
 }
 
 bool EnterKey() {
-    SetupRun run("enter-key");
+    SetupRun run;
     REQUIRE(StartWizard(run));
     HWND wizard = run.Wizard();
     REQUIRE(ExpectFocus(wizard, IDC_INSTALL_DIR));
@@ -237,14 +257,14 @@ bool Browse() {
     const std::wstring start = L"C:\\e2e\\Pick Here";
     REQUIRE(MakeFolders(start) || Fail("could not make %s", Utf8(start).c_str()));
     {
-        SetupRun run("browse");
+        SetupRun run;
         REQUIRE(StartWizard(run, start));
         HWND wizard = run.Wizard();
         REQUIRE(Command(wizard, IDC_BROWSE));
         HWND chooser = nullptr;
         REQUIRE(WaitChooser(run, &chooser));
         run.Screen("chooser");
-        CHECK(ExpectFocus(chooser, 1121));
+        CHECK(ExpectFocus(chooser, lst2));
         REQUIRE(Command(chooser, IDOK));
         REQUIRE(WaitFor(LongWait, [&] { return !IsWindow(chooser); }) || Fail("expected the chooser to close on OK"));
         CHECK(ExpectText(wizard, IDC_INSTALL_DIR, start + L"\\Vocalith"));
@@ -260,7 +280,7 @@ bool Browse() {
         REQUIRE(run.WaitExit(0));
     }
     // A drive root gives one backslash.
-    SetupRun run("browse");
+    SetupRun run;
     REQUIRE(StartWizard(run, L"C:\\"));
     REQUIRE(SetControlText(run.Wizard(), IDC_INSTALL_DIR, L"C:\\e2e\\Typed"));
     REQUIRE(Command(run.Wizard(), IDC_BROWSE));
@@ -275,7 +295,7 @@ bool Browse() {
 }
 
 bool InstallEnglish() {
-    SetupRun run("install-english");
+    SetupRun run;
     REQUIRE(StartWizard(run));
     run.Screen("options");
     REQUIRE(WalkToLicence(run));
@@ -291,7 +311,7 @@ bool InstallEnglish() {
 
 // On a Chinese system: no desktop icon, auto-start, Chinese(Traditional) for the product.
 bool InstallChinese(const LinkNames& names) {
-    SetupRun run("install-chinese");
+    SetupRun run;
     REQUIRE(StartWizard(run));
     HWND wizard = run.Wizard();
     REQUIRE(ClickButton(wizard, IDC_DESKTOP_ICON));
@@ -327,7 +347,7 @@ const wchar_t PackageTrace[] = L"C:\\Program Files (x86)\\Kelvu Speech Runtime\\
 bool PackageOpened() {
     DeleteTree(PackageTrace);
     std::set<DWORD> before = ProcessesNamed(L"msiexec.exe"), started;
-    SetupRun run("package");
+    SetupRun run;
     REQUIRE(StartWizard(run));
     REQUIRE(WalkToLicence(run));
     ULONGLONG pressed;
@@ -336,7 +356,7 @@ bool PackageOpened() {
     // The shell starts the installer for the package (it may finish quickly, leaving its files).
     bool opened = WaitFor(LongWait, [&] { return !(started = NewInstallers(before)).empty() || Exists(PackageTrace); });
     bool ok = run.WaitExit(0, 60000);
-    ok = ExpectSameBytes(TempPackagePath(), Paths.PayloadFiles + L"\\Sapi51forKelvu.msi") && ok;
+    ok = ExpectSameBytes(TempPackagePath(), Paths.PayloadFiles + L"\\" + Decode(SapiPackageName, CP_UTF8)) && ok;
     if (!opened) ok = Fail("expected the shell to open the package (a new msiexec.exe or %s), seen neither", Utf8(PackageTrace).c_str());
     printf("package opened: %s\n", started.empty() ? (opened ? "its file installed" : "no") : "msiexec.exe started");
     EndProcesses(NewInstallers(before));
@@ -357,7 +377,7 @@ bool PackagePlanted() {
     std::set<DWORD> before = ProcessesNamed(L"msiexec.exe"), started;
     bool ok = true, opened = false;
     {
-        SetupRun run("package-planted");
+        SetupRun run;
         ULONGLONG pressed;
         ok = StartWizard(run) && WalkToLicence(run) && PressInstall(run, &pressed) && FinishInstall(run, pressed, IDOK);
         opened = WaitFor(ShortWait, [&] { return !(started = NewInstallers(before)).empty() || Exists(PackageTrace); });
@@ -372,19 +392,13 @@ bool PackagePlanted() {
 }
 
 bool FolderRefused() {
-    SetupRun run("folder-refused");
+    SetupRun run;
     REQUIRE(StartWizard(run));
     HWND wizard = run.Wizard();
     REQUIRE(SetControlText(wizard, IDC_INSTALL_DIR, L"C:\\e2e\\missing\\Vocalith"));
     REQUIRE(WalkToLicence(run));
     REQUIRE(Command(wizard, IDC_NEXT));
-    MessageBoxSeen box;
-    REQUIRE(WaitMessageBox(run, &box));
-    run.Screen("folder-refused");
-    CHECK(ExpectMessage(box, RefusedChinese, RefusedEnglish));
-    CHECK(ExpectButtons(box, {IDOK}));
-    CHECK(ExpectLaidOut(box));
-    REQUIRE(AnswerMessage(box, IDOK));
+    REQUIRE(AnswerBox(run, {"folder-refused", RefusedChinese, RefusedEnglish, {IDOK}}, IDOK));
     // Still on the licence page with Next and Back.
     CHECK(ExpectVisible(wizard, IDC_NEXT, true));
     CHECK(ExpectVisible(wizard, IDC_BACK, true));
@@ -406,26 +420,20 @@ bool FolderRefused() {
 bool FontFailure() {
     const std::wstring folder = L"C:\\e2e\\FontFail";
     REQUIRE(MakeFolders(folder + L"\\ChnBmp.bin") || Fail("could not make the blocking folder"));
-    SetupRun run("font-failure");
+    SetupRun run;
     REQUIRE(StartWizard(run));
     REQUIRE(SetControlText(run.Wizard(), IDC_INSTALL_DIR, folder));
     REQUIRE(WalkToLicence(run));
     ULONGLONG pressed;
     REQUIRE(PressInstall(run, &pressed));
-    MessageBoxSeen box;
-    REQUIRE(WaitMessageBox(run, &box));
-    run.Screen("failure");
-    CHECK(ExpectMessage(box, FailureChinese, FailureEnglish));
-    CHECK(ExpectButtons(box, {IDOK}));
-    CHECK(ExpectLaidOut(box));
-    REQUIRE(AnswerMessage(box, IDOK));
+    REQUIRE(AnswerBox(run, {"failure", FailureChinese, FailureEnglish, {IDOK}}, IDOK));
     REQUIRE(run.WaitExit(0));
     bool ok = ExpectStoppedAtFont(folder);
     return ExpectNoLinks(EnglishLinkNames()) && ok;
 }
 
 bool Pointer() {
-    SetupRun run("pointer");
+    SetupRun run;
     REQUIRE(StartWizard(run));
     REQUIRE(WalkToLicence(run));
     RECT wizardRect;
@@ -471,7 +479,7 @@ bool DllHardening() {
     // First run, nothing planted: which DLLs arrive after the wizard is up.
     std::set<std::wstring> atStart, atEnd, onDemand;
     {
-        SetupRun run("dll-hardening");
+        SetupRun run;
         REQUIRE(InstallNoting(run, copy, &atStart, &atEnd));
     }
     for (const std::wstring& module : atEnd)
@@ -487,7 +495,7 @@ bool DllHardening() {
         REQUIRE(CopyFileW(Paths.PlantedDll.c_str(), (folder + L"\\" + name).c_str(), FALSE) || Fail("could not plant %s", Utf8(name).c_str()));
     CleanState();
     {
-        SetupRun run("dll-hardening");
+        SetupRun run;
         REQUIRE(InstallNoting(run, copy, &atStart, &atEnd));
     }
     bool ok = true;
@@ -509,7 +517,7 @@ bool DllHardening() {
 
 // The walk for a person without a display: default choices, keys and clicks, every screen saved.
 bool Walk() {
-    SetupRun run("walk");
+    SetupRun run;
     REQUIRE(StartWizard(run));
     HWND wizard = run.Wizard();
     run.Screen("options");

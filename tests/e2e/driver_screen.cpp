@@ -1,60 +1,11 @@
 // Screen capture of the e2e driver: BitBlt from the screen into a DIB section, written as an RGB PNG.
 #include "driver_screen.h"
 
-#include <zlib.h>
-
 #include <cstdio>
 #include <memory>
-#include <string>
-#include <vector>
 
+#include "png_file.h"
 #include "render/gdi_scope_win.h"
-
-namespace {
-
-void PutBigEndian(std::string& out, uLong value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
-}
-
-void PutChunk(std::string& out, const char* type, const std::string& data) {
-    PutBigEndian(out, static_cast<uLong>(data.size()));
-    std::string body = std::string(type, 4) + data;
-    out += body;
-    PutBigEndian(out, crc32(0, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size())));
-}
-
-// A top-down 32-bit BGRX image becomes filter-0 RGB rows, one zlib stream.
-bool EncodePng(const unsigned char* bgrx, int width, int height, std::string* png) {
-    std::string raw;
-    raw.reserve(static_cast<size_t>(height) * (width * 3 + 1));
-    for (int y = 0; y < height; ++y) {
-        raw.push_back('\0');
-        const unsigned char* row = bgrx + static_cast<size_t>(y) * width * 4;
-        for (int x = 0; x < width; ++x) {
-            raw.push_back(static_cast<char>(row[x * 4 + 2]));
-            raw.push_back(static_cast<char>(row[x * 4 + 1]));
-            raw.push_back(static_cast<char>(row[x * 4]));
-        }
-    }
-    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
-    std::string packed(packedSize, '\0');
-    if (compress2(reinterpret_cast<Bytef*>(&packed[0]), &packedSize, reinterpret_cast<const Bytef*>(raw.data()),
-                  static_cast<uLong>(raw.size()), 6) != Z_OK)
-        return false;
-    packed.resize(packedSize);
-
-    std::string header;
-    PutBigEndian(header, static_cast<uLong>(width));
-    PutBigEndian(header, static_cast<uLong>(height));
-    header += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, no filter choice, no interlace
-    *png = "\x89PNG\r\n\x1a\n";
-    PutChunk(*png, "IHDR", header);
-    PutChunk(*png, "IDAT", packed);
-    PutChunk(*png, "IEND", std::string());
-    return true;
-}
-
-}  // namespace
 
 bool CaptureScreen(RECT area, ScreenImage* image) {
     RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -88,8 +39,12 @@ bool CaptureScreen(RECT area, ScreenImage* image) {
 }
 
 bool SavePng(const wchar_t* path, const ScreenImage& image) {
-    std::string png;
-    if (!EncodePng(image.Pixels.data(), image.Width, image.Height, &png)) return false;
+    std::vector<std::uint8_t> rgb;
+    rgb.reserve(static_cast<size_t>(image.Width) * image.Height * 3);
+    for (size_t pixel = 0; pixel + 3 < image.Pixels.size(); pixel += 4)
+        rgb.insert(rgb.end(), {image.Pixels[pixel + 2], image.Pixels[pixel + 1], image.Pixels[pixel]});
+    std::vector<std::uint8_t> png = EncodePng(image.Width, image.Height, rgb);
+    if (png.empty()) return false;
     FILE* file = _wfopen(path, L"wb");
     if (!file) return false;
     bool written = fwrite(png.data(), 1, png.size(), file) == png.size();

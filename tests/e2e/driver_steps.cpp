@@ -23,24 +23,6 @@ bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* resu
     return true;
 }
 
-struct WindowSearch {
-    DWORD ProcessId;
-    const wchar_t* Caption;
-    HWND Found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != search->ProcessId || !IsWindowVisible(window)) return TRUE;
-    wchar_t caption[256] = L"";
-    GetWindowTextW(window, caption, 256);
-    if (wcscmp(caption, search->Caption) != 0) return TRUE;
-    search->Found = window;
-    return FALSE;
-}
-
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
 }  // namespace
@@ -73,20 +55,32 @@ std::string Utf8(const std::wstring& text) {
     return out;
 }
 
-std::wstring Widen(const char* utf8) {
-    int size = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+std::wstring Decode(const std::string& bytes, UINT codePage) {
+    int size = MultiByteToWideChar(codePage, 0, bytes.c_str(), -1, nullptr, 0);
     std::wstring out(size > 0 ? size : 1, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &out[0], size);
+    MultiByteToWideChar(codePage, 0, bytes.c_str(), -1, &out[0], size);
     out.resize(out.size() - 1);
     return out;
 }
 
-std::wstring AsAnsiWindowText(const std::string& bytes) {
-    int size = MultiByteToWideChar(CP_ACP, 0, bytes.c_str(), -1, nullptr, 0);
-    std::wstring out(size > 0 ? size : 1, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.c_str(), -1, &out[0], size);
-    out.resize(out.size() - 1);
-    return out;
+namespace {
+struct WindowSearch {
+    DWORD ProcessId;
+    std::vector<HWND> Found;
+};
+BOOL CALLBACK AddWindowOf(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == search->ProcessId) search->Found.push_back(window);
+    return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> WindowsOf(DWORD processId) {
+    WindowSearch search = {processId, {}};
+    EnumWindows(AddWindowOf, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
 }
 
 // ---- the setup process ----
@@ -94,8 +88,6 @@ std::wstring AsAnsiWindowText(const std::string& bytes) {
 namespace {
 int screenCount = 0;
 }
-
-SetupRun::SetupRun(const char* scenario) : scenario_(scenario) {}
 
 SetupRun::~SetupRun() {
     if (!process_) return;
@@ -121,32 +113,23 @@ bool SetupRun::Start(const std::wstring& exe, const std::wstring& currentDirecto
 }
 
 HWND SetupRun::FindWindowCaptioned(const wchar_t* caption) const {
-    WindowSearch search = {processId_, caption, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.Found;
+    for (HWND window : WindowsOf(processId_)) {
+        if (!IsWindowVisible(window)) continue;
+        wchar_t seen[256] = L"";
+        GetWindowTextW(window, seen, 256);
+        if (wcscmp(seen, caption) == 0) return window;
+    }
+    return nullptr;
 }
-
-namespace {
-struct WindowList {
-    DWORD ProcessId;
-    std::string Text;
-};
-BOOL CALLBACK DescribeWindow(HWND window, LPARAM lParam) {
-    auto* list = reinterpret_cast<WindowList*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != list->ProcessId) return TRUE;
-    wchar_t caption[256] = L"";
-    GetWindowTextW(window, caption, 256);
-    list->Text += std::string(" \"") + Utf8(caption) + (IsWindowVisible(window) ? "\"" : "\" (hidden)");
-    return TRUE;
-}
-}  // namespace
 
 std::string SetupRun::DescribeWindows() const {
-    WindowList list = {processId_, ""};
-    EnumWindows(DescribeWindow, reinterpret_cast<LPARAM>(&list));
-    return list.Text.empty() ? " none" : list.Text;
+    std::string text;
+    for (HWND window : WindowsOf(processId_)) {
+        wchar_t caption[256] = L"";
+        GetWindowTextW(window, caption, 256);
+        text += std::string(" \"") + Utf8(caption) + (IsWindowVisible(window) ? "\"" : "\" (hidden)");
+    }
+    return text.empty() ? " none" : text;
 }
 
 bool SetupRun::WaitWindow(const wchar_t* caption, HWND* window, DWORD timeoutMs) const {
@@ -183,29 +166,17 @@ bool SetupRun::WaitExit(DWORD expectedCode, DWORD timeoutMs) {
     return true;
 }
 
-namespace {
-struct AreaSearch {
-    DWORD ProcessId;
-    RECT Area;
-    bool Any;
-};
-BOOL CALLBACK AddWindowArea(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<AreaSearch*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    RECT r;
-    if (pid != search->ProcessId || !IsWindowVisible(window) || !GetWindowRect(window, &r)) return TRUE;
-    if (search->Any) UnionRect(&search->Area, &search->Area, &r);
-    else search->Area = r;
-    search->Any = true;
-    return TRUE;
-}
-}  // namespace
-
 void SetupRun::Screen(const char* name) {
-    AreaSearch search = {processId_, {}, false};
-    EnumWindows(AddWindowArea, reinterpret_cast<LPARAM>(&search));
-    if (!search.Any) {
+    RECT area = {};
+    bool any = false;
+    for (HWND window : WindowsOf(processId_)) {
+        RECT r;
+        if (!IsWindowVisible(window) || !GetWindowRect(window, &r)) continue;
+        if (any) UnionRect(&area, &area, &r);
+        else area = r;
+        any = true;
+    }
+    if (!any) {
         printf("note: no window to capture for %s\n", name);
         return;
     }
@@ -213,12 +184,12 @@ void SetupRun::Screen(const char* name) {
     ScreenImage image, previous;
     for (int attempt = 0; attempt < 20; ++attempt) {
         Sleep(150);
-        if (!CaptureScreen(search.Area, &image)) break;
+        if (!CaptureScreen(area, &image)) break;
         if (attempt > 0 && image.Pixels == previous.Pixels) break;
         previous = image;
     }
     wchar_t file[MAX_PATH];
-    swprintf(file, MAX_PATH, L"%ls\\%02d-%ls.png", Paths.ScreensRoot.c_str(), ++screenCount, Widen(name).c_str());
+    swprintf(file, MAX_PATH, L"%ls\\%02d-%ls.png", Paths.ScreensRoot.c_str(), ++screenCount, Decode(name, CP_UTF8).c_str());
     if (image.Pixels.empty() || !SavePng(file, image)) printf("note: could not save %s\n", Utf8(file).c_str());
 }
 
@@ -399,7 +370,7 @@ bool ExpectMessage(const MessageBoxSeen& box, const wchar_t* chinese, const wcha
     std::string bytes(size, '\0');
     WideCharToMultiByte(936, 0, chinese, -1, &bytes[0], size, nullptr, nullptr);
     bytes.resize(size - 1);
-    if (box.Chinese != AsAnsiWindowText(bytes))
+    if (box.Chinese != Decode(bytes, CP_ACP))
         ok = Fail("message box Chinese line: expected \"%s\" (as GB2312), seen %d characters \"%s\"", Utf8(chinese).c_str(),
                   static_cast<int>(box.Chinese.size()), Utf8(box.Chinese).c_str());
     if (box.English != english)

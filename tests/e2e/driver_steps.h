@@ -23,9 +23,10 @@ int FailureCount();
 #define CHECK(step) do { if (!(step)) FailAt(__FILE__, __LINE__); } while (0)
 
 std::string Utf8(const std::wstring& text);
-std::wstring Widen(const char* utf8);
-// How an ANSI program in this locale stores these bytes as window text.
-std::wstring AsAnsiWindowText(const std::string& bytes);
+// Bytes in a code page as UTF-16; with CP_ACP, how an ANSI program in this locale stores them as window text.
+std::wstring Decode(const std::string& bytes, UINT codePage);
+// The process's top-level windows, hidden ones too, in the system's z-order.
+std::vector<HWND> WindowsOf(DWORD processId);
 
 // Every wait polls until its condition holds or the time runs out.
 constexpr DWORD ShortWait = 5000;
@@ -43,7 +44,7 @@ bool WaitFor(DWORD timeoutMs, Condition condition) {
 // One run of a setup executable, ended (by its handle) if the scenario leaves it running.
 class SetupRun {
 public:
-    explicit SetupRun(const char* scenario);
+    SetupRun() = default;
     ~SetupRun();
     SetupRun(const SetupRun&) = delete;
     SetupRun& operator=(const SetupRun&) = delete;
@@ -63,11 +64,9 @@ public:
     void Screen(const char* name);
 
 private:
-    std::string scenario_;
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
     HWND wizard_ = nullptr;
-    int screenCount_ = 0;
 };
 
 // Control state, read from outside the setup's process.

@@ -22,7 +22,7 @@ void PutChunk(std::vector<std::uint8_t>& out, const char* type, const std::vecto
 
 }  // namespace
 
-bool WritePngFile(const char* path, int width, int height, const std::vector<std::uint8_t>& rgb) {
+std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<std::uint8_t>& rgb) {
     std::vector<std::uint8_t> rows;
     for (int y = 0; y < height; ++y) {
         rows.push_back(0);  // filter: none
@@ -31,7 +31,7 @@ bool WritePngFile(const char* path, int width, int height, const std::vector<std
     }
     uLongf packedSize = compressBound(static_cast<uLong>(rows.size()));
     std::vector<std::uint8_t> packed(packedSize);
-    if (compress2(packed.data(), &packedSize, rows.data(), static_cast<uLong>(rows.size()), 9) != Z_OK) return false;
+    if (compress2(packed.data(), &packedSize, rows.data(), static_cast<uLong>(rows.size()), 9) != Z_OK) return {};
     packed.resize(packedSize);
 
     std::vector<std::uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -42,7 +42,12 @@ bool WritePngFile(const char* path, int width, int height, const std::vector<std
     PutChunk(file, "IHDR", header);
     PutChunk(file, "IDAT", packed);
     PutChunk(file, "IEND", {});
+    return file;
+}
 
+bool WritePngFile(const char* path, int width, int height, const std::vector<std::uint8_t>& rgb) {
+    const std::vector<std::uint8_t> file = EncodePng(width, height, rgb);
+    if (file.empty()) return false;
     std::FILE* out = std::fopen(path, "wb");
     if (out == nullptr) return false;
     const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();

@@ -1,7 +1,0 @@
-// Writing an RGB picture as a PNG file, so a test can show what it painted.
-#pragma once
-#include <cstdint>
-#include <vector>
-
-// rgb: top-down rows of 3 bytes a pixel. False when the file cannot be written.
-bool WritePngFile(const char* path, int width, int height, const std::vector<std::uint8_t>& rgb);
